@@ -1,0 +1,16 @@
+#pragma once
+
+class SettingsStore;
+class Prompts;
+class CommonDialogBackend;
+class UrlOpener;
+
+// What the windows need of the operating system; the real backends in the program, fakes
+// in the tests.
+struct PlatformServices
+{
+    SettingsStore& settings;
+    Prompts& prompts;
+    CommonDialogBackend& dialogBackend;
+    UrlOpener& urls;
+};

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "PlatformServices.h"
+#include "SharedValues.h"
+#include "dialogs/frmNadji.h"
+#include "listings/FileRowsModel.h"
+#include "order/OrderList.h"
+#include "platform/CommonDialog.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QListView;
+class QPushButton;
+class frmOpcije;
+
+// The main window: the source CD chooser, the file list, the order and their commands.
+// Its handlers are the one place where failures are caught and shown; each leaves the
+// lists consistent and the order intact.
+class frmzBIRNIK : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmzBIRNIK(PlatformServices platform, QWidget* parent = nullptr);
+    ~frmzBIRNIK() override;
+
+    // Start-up: the start folder, the stored options, the shop list and source CD 1.
+    // Returns false when there is no shop list to work with (already reported).
+    bool Form_Load(const QString& startFolder);
+
+    // Recomputes the total of the file list (mode 0) or of the order (any other mode, with
+    // the capacity check).
+    void SaberiVelicine(int mode);
+
+    SharedValues& shared() { return m_shared; }
+    FileRowsModel& files() { return m_files; }
+    OrderList& order() { return m_order; }
+    CommonDialog& OtvoriSave() { return m_otvoriSave; }
+    frmOpcije* options() const { return m_opcije; }
+    frmNadji* findDialog() const { return m_nadji; }
+    bool overCapacity() const { return m_overCapacity; }
+
+public slots:
+    void Form_Resize();
+    void cmbCDovi_Click();
+    void cmdIzlaz_Click();
+    // File details and adding, removing.
+    void lstCD_Click();
+    void lstCDNarucen_Click();
+    void lstCD_DblClick();
+    void cmdDodaj_Click();
+    void cmdDodajSve_Click();
+    void cmdIzbrisi_Click();
+    void cmdIzbrisiSve_Click();
+    // Order files and previous CDs.
+    void cmdSave_Click();
+    void cmdOpen_Click();
+    void cmdProsli_Click();
+    // Dialogs.
+    void cmdNadji_Click();
+    void cmdNadjiSve_Click();
+    void cmdOpcije_Click();
+    void cmdAbout_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void setTabOrder();
+    void readStoredOptions();
+    void showDetails(QListView* list, const FileRowsModel& rows);
+    void setOrderTotalColour(bool over);
+    // Runs a handler's work; a failure becomes one clear message and the program goes on.
+    void guarded(const std::function<void()>& work);
+    void showError(const QString& text);
+
+public:
+    // Controls, named as the window's design names them.
+    QComboBox* cmbCDovi;
+    QListView* lstCD;
+    QListView* lstCDNarucen;
+    QPushButton* cmdDodaj;
+    QPushButton* cmdDodajSve;
+    QPushButton* cmdIzbrisi;
+    QPushButton* cmdIzbrisiSve;
+    QPushButton* cmdNadji;
+    QPushButton* cmdNadjiSve;
+    QPushButton* cmdSave;
+    QPushButton* cmdOpen;
+    QPushButton* cmdAbout;
+    QPushButton* cmdIzlaz;
+    QPushButton* cmdProsli;
+    QPushButton* cmdOpcije;
+    QLabel* lblNaslov;
+    QLabel* lblBrojNarucenih;
+    QLabel* lblBrojN;
+    QLabel* lblPjesma;
+    QLabel* lblInformation[2];
+    QLabel* lblCD_Vrijeme;
+    QLabel* lblCDNarucen_Vrijeme;
+    QLabel* lblVrijeme;
+    QLabel* lblUkupnoVrijeme;
+
+private:
+    PlatformServices m_platform;
+    CommonDialog m_otvoriSave;
+    SharedValues m_shared;
+    FileRowsModel m_files;
+    OrderList m_order;
+    frmOpcije* m_opcije = nullptr;
+    QPointer<frmNadji> m_nadji;
+    // The order total is over the capacity (its labels are red).
+    bool m_overCapacity = false;
+};

@@ -1,0 +1,83 @@
+#include "frmOpcije.h"
+
+#include "ColourSwatch.h"
+#include "Twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+frmOpcije::frmOpcije(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmOpcije"));
+    setWindowTitle(QStringLiteral("Opcije"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(Twips::toPixels(3690), Twips::toPixels(1875));
+
+    fraIzlistaj = new QGroupBox(QStringLiteral("Izlistaj:"), this);
+    fraIzlistaj->setObjectName(QStringLiteral("fraIzlistaj"));
+    Twips::place(fraIzlistaj, 120, 120, 3495, 1215);
+
+    const char* captions[2] = {"MP3 Pjesme i oboji ih u:", "Video Spotove i oboji ih u:"};
+    const double checkLefts[2] = {360, 240};
+    const double checkWidths[2] = {2055, 2175};
+    const double tops[2] = {360, 720};
+    const quint32 colours[2] = {0, 64};
+    for (int i = 0; i < 2; ++i) {
+        chkVrstaDat[i] = new QCheckBox(QString::fromLatin1(captions[i]), fraIzlistaj);
+        chkVrstaDat[i]->setObjectName(QStringLiteral("chkVrstaDat(%1)").arg(i));
+        chkVrstaDat[i]->setCheckState(Qt::Checked);
+        Twips::place(chkVrstaDat[i], checkLefts[i], tops[i], checkWidths[i], 255);
+
+        shpBoja[i] = new ColourSwatch(fraIzlistaj);
+        shpBoja[i]->setObjectName(QStringLiteral("shpBoja(%1)").arg(i));
+        shpBoja[i]->setFillColour(colours[i]);
+        Twips::place(shpBoja[i], 2520, tops[i], 855, 255);
+
+        // A transparent label over the swatch takes the click.
+        lblColor[i] = new QLabel(fraIzlistaj);
+        lblColor[i]->setObjectName(QStringLiteral("lblColor(%1)").arg(i));
+        lblColor[i]->setAttribute(Qt::WA_TranslucentBackground);
+        lblColor[i]->setCursor(Qt::PointingHandCursor);
+        Twips::place(lblColor[i], 2520, tops[i], 855, 255);
+    }
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    Twips::place(cmdOK, 2400, 1440, 1215, 375);
+
+    setTabOrder(chkVrstaDat[0], chkVrstaDat[1]);
+    setTabOrder(chkVrstaDat[1], cmdOK);
+}
+
+int frmOpcije::kindState(int kind) const
+{
+    switch (chkVrstaDat[kind]->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    default:
+        return 2;
+    }
+}
+
+void frmOpcije::setKindState(int kind, int state)
+{
+    const Qt::CheckState states[3] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    chkVrstaDat[kind]->setCheckState(states[state]);
+}
+
+quint32 frmOpcije::colour(int kind) const
+{
+    return shpBoja[kind]->fillColour();
+}
+
+void frmOpcije::setColour(int kind, quint32 value)
+{
+    shpBoja[kind]->setFillColour(value);
+}

@@ -1,0 +1,58 @@
+#include "SizeText.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace {
+
+// The numeric value of a text, rounded down: plain digits on the fast path, otherwise a
+// decimal number with a full stop and optional surrounding spaces.
+std::optional<double> floorOfNumber(QStringView text)
+{
+    if (!text.isEmpty() && text.size() <= 9) {
+        qint64 value = 0;
+        bool digitsOnly = true;
+        for (const QChar c : text) {
+            if (c < u'0' || c > u'9') {
+                digitsOnly = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        if (digitsOnly)
+            return double(value);
+    }
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return std::floor(value);
+}
+
+QString padded(qint64 value, int width)
+{
+    const QString digits = QString::number(value < 0 ? -value : value).rightJustified(width, u'0');
+    return value < 0 ? u'-' + digits : digits;
+}
+
+} // namespace
+
+namespace SizeText {
+
+std::optional<double> bytes(QStringView sizeText)
+{
+    const std::optional<double> mebibytes = floorOfNumber(sizeText.left(3));
+    const std::optional<double> kibibytes = floorOfNumber(sizeText.right(4));
+    if (!mebibytes || !kibibytes)
+        return std::nullopt;
+    return *mebibytes * kMebibyte + *kibibytes * kKibibyte;
+}
+
+QString format(double totalBytes)
+{
+    const double mebibytes = std::floor(totalBytes / kMebibyte);
+    const double kibibytes = std::floor(totalBytes / kKibibyte) - mebibytes * 1024;
+    return padded(qint64(mebibytes), 3) + u'.' + padded(qint64(kibibytes), 4);
+}
+
+} // namespace SizeText

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// Sizes travel as text DDD.DDDD: whole mebibytes, a full stop, the kibibytes beyond them.
+namespace SizeText {
+
+constexpr double kMebibyte = 1048576.0;
+constexpr double kKibibyte = 1024.0;
+// The blank CD holds 650 MiB; a total of exactly this much still fits.
+constexpr double kCapacityBytes = 650 * kMebibyte;
+
+// The bytes one size text stands for: the numeric value of its first three characters
+// in MiB plus that of its last four in KiB, each rounded down. nullopt when either part
+// is not a number.
+std::optional<double> bytes(QStringView sizeText);
+
+// MMM.KKKK: at least three digits of whole MiB, four of remaining KiB.
+QString format(double totalBytes);
+
+} // namespace SizeText
+
+// The total of a list of size texts, with the positions of the texts that are not numbers
+// (they count as 0).
+struct SizeSum
+{
+    double bytes = 0;
+    QList<int> invalidPositions;
+};
+
+template <typename Range, typename SizeOf> SizeSum sumSizes(const Range& items, SizeOf sizeOf)
+{
+    SizeSum sum;
+    int position = 0;
+    for (const auto& item : items) {
+        if (const std::optional<double> value = SizeText::bytes(sizeOf(item)))
+            sum.bytes += *value;
+        else
+            sum.invalidPositions.append(position);
+        ++position;
+    }
+    return sum;
+}

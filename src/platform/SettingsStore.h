@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: text values addressed by section and key under the
+// program's own application name.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString read(const QString& section, const QString& key,
+                         const QString& defaultValue) const = 0;
+    virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+};

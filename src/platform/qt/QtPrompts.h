@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+// Message and input boxes over the active window.
+class QtPrompts : public Prompts
+{
+public:
+    MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
+                          MessageButtons buttons) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+};
