@@ -12,6 +12,9 @@ using TestApplication = QCoreApplication;
 
 int main(int argc, char* argv[])
 {
+    // Windows are real but never shown on a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
     int failures = 0;
     for (const TestRegistry::Factory& make : TestRegistry::factories()) {

@@ -1,0 +1,172 @@
+#include "MainWindowFixture.h"
+#include "common/TestRegistry.h"
+#include "dialogs/frmOpcije.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+const QStringList kCd1{"\"D:\\Rock\\Prva.mp3\",\"004.0512\"", "D:\\Spotovi\\Druga.DAT,003.0768",
+                       "D:\\Rock\\Treca.Mp3,000.0001"};
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsOnSourceCdOneWithItsTotals()
+    {
+        MainWindowFixture shop;
+        shop.writeListing(1, kCd1);
+        shop.writeListing(2, {"E:\\x.mp3,001.0000"});
+        shop.writeShopList({"Rock, \"Pop, novi\"", "", "Zadnji"});
+        frmzBIRNIK& window = shop.start();
+
+        QCOMPARE(window.cmbCDovi->count(), 4);
+        QCOMPARE(window.cmbCDovi->itemText(1), QStringLiteral("Pop, novi"));
+        QCOMPARE(window.cmbCDovi->itemText(2), QString());
+        QCOMPARE(window.cmbCDovi->currentIndex(), 0);
+        QCOMPARE(shop.texts(window.files()), (QStringList{"Prva.mp3", "Druga.DAT", "Treca.Mp3"}));
+        QCOMPARE(window.files().at(1).fullPath, QStringLiteral("D:\\Spotovi\\Druga.DAT"));
+        QCOMPARE(window.files().at(1).size, QStringLiteral("003.0768"));
+        QCOMPARE(window.lblInformation[0]->text(), QStringLiteral("Ukupno datoteka na CD-u : 3"));
+        QCOMPARE(window.lblInformation[1]->text(),
+                 QStringLiteral("Velicina svih datoteka na CD-u : 008.0257"));
+        QVERIFY(shop.prompts.shown.isEmpty());
+        QVERIFY(window.shared().Putanja.endsWith(u'/'));
+        QCOMPARE(window.shared().BrojProslihCD, 0);
+
+        window.cmbCDovi->setCurrentIndex(1);
+        window.cmbCDovi_Click();
+        QCOMPARE(shop.texts(window.files()), QStringList{"x.mp3"});
+    }
+
+    void storedOptionsApplyBeforeTheFirstLoad()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        shop.settings.values = {
+            {"Boje/1", "255"}, {"Boje/2", "16711680"}, {"Izabrano/1", "0"}, {"Izabrano/2", "1"}};
+        frmzBIRNIK& window = shop.start();
+        QCOMPARE(shop.texts(window.files()), QStringList{"Druga.DAT"});
+        QCOMPARE(window.options()->colour(0), 255u);
+        QCOMPARE(window.options()->colour(1), 16711680u);
+        QVERIFY(!window.options()->isVisible());
+    }
+
+    void firstRunUsesTheDefaults()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        frmzBIRNIK& window = shop.start();
+        QCOMPARE(window.options()->colour(0), 0u);
+        QCOMPARE(window.options()->colour(1), 64u);
+        QCOMPARE(window.options()->kindState(0), 1);
+        QCOMPARE(window.options()->kindState(1), 1);
+        QVERIFY(shop.settings.writes.isEmpty());
+    }
+
+    void badStoredValuesKeepTheirDefaults()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        shop.settings.values = {
+            {"Boje/1", "crvena"}, {"Boje/2", "-5"}, {"Izabrano/1", "70000"}, {"Izabrano/2", "3"}};
+        frmzBIRNIK& window = shop.start();
+        QCOMPARE(window.options()->colour(0), 0u);
+        QCOMPARE(window.options()->colour(1), 64u);
+        QCOMPARE(window.options()->kindState(0), 1);
+        QCOMPARE(window.options()->kindState(1), 1);
+        QCOMPARE(window.files().count(), 3);
+    }
+
+    void missingOrEmptyShopListStopsStartUpWithOneMessage_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("missing") << false;
+        QTest::newRow("empty") << true;
+    }
+    void missingOrEmptyShopListStopsStartUpWithOneMessage()
+    {
+        QFETCH(bool, fileExists);
+        MainWindowFixture shop;
+        if (fileExists)
+            writeTestFile(shop.path(), QStringLiteral("PlayList.kat"), {});
+        frmzBIRNIK& window = shop.create();
+        QVERIFY(!window.Form_Load(shop.path()));
+        QCOMPARE(shop.prompts.shown.size(), 1);
+        QCOMPARE(shop.prompts.shown[0].icon, MessageIcon::Critical);
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("PlayList.kat")));
+        QVERIFY(shop.prompts.shown[0].text.contains(shop.path()));
+    }
+
+    void missingListingLeavesAnEmptyListAndSaysWhich()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        shop.writeShopList({"Jedan", "Dva"});
+        frmzBIRNIK& window = shop.start();
+        window.cmbCDovi->setCurrentIndex(1);
+        window.cmbCDovi_Click();
+        QCOMPARE(window.files().count(), 0);
+        QCOMPARE(window.lblInformation[0]->text(), QStringLiteral("Ukupno datoteka na CD-u : 0"));
+        QCOMPARE(window.lblInformation[1]->text(),
+                 QStringLiteral("Velicina svih datoteka na CD-u : 000.0000"));
+        QCOMPARE(shop.prompts.shown.size(), 1);
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("Muzika 002.kat")));
+    }
+
+    void listingCutInsideARecordKeepsItsRecords()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({{"D:\\a.mp3,001.0000", "D:\\b.mp3"}});
+        frmzBIRNIK& window = shop.start();
+        QCOMPARE(shop.texts(window.files()), QStringList{"a.mp3"});
+        QCOMPARE(window.lblInformation[1]->text(),
+                 QStringLiteral("Velicina svih datoteka na CD-u : 001.0000"));
+        QCOMPARE(shop.prompts.shown.size(), 1);
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("Muzika 001.kat")));
+    }
+
+    void sizeThatIsNotANumberIsNamedAndCountsAsZero()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({{"D:\\a.mp3,001.0000", "D:\\losa.mp3,x1.0000", "D:\\c.mp3,002.0000"}});
+        frmzBIRNIK& window = shop.start();
+        QCOMPARE(window.files().count(), 3);
+        QCOMPARE(window.lblInformation[1]->text(),
+                 QStringLiteral("Velicina svih datoteka na CD-u : 003.0000"));
+        QCOMPARE(shop.prompts.shown.size(), 1);
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("losa.mp3")));
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("x1.0000")));
+    }
+
+    void eachEntryReadsTheListingOfItsPosition()
+    {
+        MainWindowFixture shop;
+        QList<QStringList> listings;
+        for (int cd = 1; cd <= 5; ++cd)
+            listings << QStringList{QStringLiteral("D:\\cd%1.mp3,001.0000").arg(cd)};
+        shop.writeShop(listings);
+        frmzBIRNIK& window = shop.start();
+        window.cmbCDovi->setCurrentIndex(4);
+        window.cmbCDovi_Click();
+        QCOMPARE(shop.texts(window.files()), QStringList{"cd5.mp3"});
+    }
+
+    void izlazClosesTheWindow()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        frmzBIRNIK& window = shop.start();
+        window.show();
+        window.cmdIzlaz_Click();
+        QVERIFY(!window.isVisible());
+    }
+};
+
+ZBIRNIK_TEST(StartupTest)
+#include "StartupTest.moc"

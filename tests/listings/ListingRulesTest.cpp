@@ -1,0 +1,150 @@
+#include "common/TestFiles.h"
+#include "common/TestRegistry.h"
+#include "listings/FileKind.h"
+#include "listings/ImeDatoteke.h"
+#include "listings/ShopFiles.h"
+#include "listings/SizeText.h"
+#include "platform/TextCodec.h"
+#include "platform/ZbirnikError.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class ListingRulesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void kindOfFile()
+    {
+        for (const char* video : {"D:\\a.dat", "a.Dat", "a.DAT", "ZXDAT", "DAT"})
+            QVERIFY2(isVideoClip(QString::fromLatin1(video)), video);
+        for (const char* song : {"D:\\a.mp3", "a.avi", "clip.mpg", "", "AT", "a.dat "})
+            QVERIFY2(!isVideoClip(QString::fromLatin1(song)), song);
+    }
+
+    void kindFilter_data()
+    {
+        QTest::addColumn<int>("mp3");
+        QTest::addColumn<int>("video");
+        QTest::addColumn<bool>("songShown");
+        QTest::addColumn<bool>("clipShown");
+        QTest::newRow("songs only") << 1 << 0 << true << false;
+        QTest::newRow("clips only") << 0 << 1 << false << true;
+        QTest::newRow("both") << 1 << 1 << true << true;
+        QTest::newRow("neither acts as both") << 0 << 0 << true << true;
+        QTest::newRow("greyed songs") << 2 << 0 << true << true;
+        QTest::newRow("greyed clips") << 0 << 2 << true << true;
+    }
+    void kindFilter()
+    {
+        QFETCH(int, mp3);
+        QFETCH(int, video);
+        QFETCH(bool, songShown);
+        QFETCH(bool, clipShown);
+        QCOMPARE(passesKindFilter(u"D:\\x\\clip.mpg", mp3, video), songShown);
+        QCOMPARE(passesKindFilter(u"D:\\x\\song.dat", mp3, video), clipShown);
+    }
+
+    void fileNamePart()
+    {
+        QCOMPARE(ImeDatoteke(QStringLiteral("D:\\Muzika\\Rock\\pjesma.mp3")),
+                 QStringLiteral("pjesma.mp3"));
+        QCOMPARE(ImeDatoteke(QStringLiteral("pjesma.mp3")), QStringLiteral("pjesma.mp3"));
+        QCOMPARE(ImeDatoteke(QStringLiteral("D:\\Muzika\\")), QString());
+        QCOMPARE(ImeDatoteke(QString()), QString());
+        // A path longer than a 16-bit position still works.
+        const QString longPath = QString(40000, u'x') + QStringLiteral("\\a.mp3");
+        QCOMPARE(ImeDatoteke(longPath), QStringLiteral("a.mp3"));
+    }
+
+    void sizeTotals_data()
+    {
+        QTest::addColumn<QStringList>("sizes");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("empty") << QStringList{} << "000.0000";
+        QTest::newRow("plain sum") << QStringList{"004.0512", "003.0768"} << "008.0256";
+        QTest::newRow("kibibytes carry") << QStringList{"000.1000", "000.0100"} << "001.0076";
+        QTest::newRow("exactly the capacity") << QStringList{"300.0000", "350.0000"} << "650.0000";
+        QTest::newRow("four digits of MiB") << QStringList{"999.1023", "000.0001"} << "1000.0000";
+        QTest::newRow("other forms: 12.5 is 12 MiB 12 KiB, 5 is 5 MiB 5 KiB")
+            << QStringList{"12.5", "5"} << "017.0017";
+    }
+    void sizeTotals()
+    {
+        QFETCH(QStringList, sizes);
+        QFETCH(QString, total);
+        const SizeSum sum = sumSizes(sizes, [](const QString& s) { return s; });
+        QCOMPARE(SizeText::format(sum.bytes), total);
+        QVERIFY(sum.invalidPositions.isEmpty());
+    }
+
+    void sizeThatIsNotANumberCountsAsZero()
+    {
+        const QStringList sizes{"001.0000", "abc.defg", "002.0000", ""};
+        const SizeSum sum = sumSizes(sizes, [](const QString& s) { return s; });
+        QCOMPARE(SizeText::format(sum.bytes), QStringLiteral("003.0000"));
+        QCOMPARE(sum.invalidPositions, (QList<int>{1, 3}));
+        QVERIFY(!SizeText::bytes(u"nan.0000"));
+        QVERIFY(!SizeText::bytes(u"001.inf "));
+    }
+
+    void capacityIsStrict()
+    {
+        QCOMPARE(SizeText::kCapacityBytes, 681574400.0);
+        QVERIFY(*SizeText::bytes(u"650.0000") <= SizeText::kCapacityBytes);
+        QVERIFY(*SizeText::bytes(u"650.0001") > SizeText::kCapacityBytes);
+    }
+
+    void listingFileNames()
+    {
+        QCOMPARE(ShopFiles::listingPath(QStringLiteral("/shop/"), 7),
+                 QStringLiteral("/shop/PlayLists/Muzika 007.kat"));
+        QCOMPARE(ShopFiles::listingPath(QStringLiteral("/shop/"), 42),
+                 QStringLiteral("/shop/PlayLists/Muzika 042.kat"));
+        QCOMPARE(ShopFiles::listingPath(QStringLiteral("/shop/"), 1000),
+                 QStringLiteral("/shop/PlayLists/Muzika 1000.kat"));
+    }
+
+    void shopListIsReadFieldByField()
+    {
+        QTemporaryDir dir;
+        const QString path =
+            writeTestFile(dir.path(), QStringLiteral("PlayList.kat"),
+                          TextCodec::encode(QStringLiteral(
+                              "CD Rock, CD Pop\r\n\r\n\"Narodna, stara\"\r\nČaj\r\n")));
+        QCOMPARE(ShopFiles::readShopList(path),
+                 (QStringList{"CD Rock", "CD Pop", "", "Narodna, stara", "Čaj"}));
+    }
+
+    void shopListFaultsNameTheFile()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.path() + QStringLiteral("/PlayList.kat");
+        try {
+            ShopFiles::readShopList(missing);
+            QFAIL("a missing shop list was read");
+        } catch (const ZbirnikError& error) {
+            QVERIFY2(error.message().contains(missing), qPrintable(error.message()));
+        }
+        const QString empty = writeTestFile(dir.path(), QStringLiteral("PlayList.kat"), {});
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError, ShopFiles::readShopList(empty));
+    }
+
+    void listingCutInsideARecordKeepsWhatWasRead()
+    {
+        QTemporaryDir dir;
+        const QString path =
+            writeTestFile(dir.path(), QStringLiteral("l.kat"),
+                          "\"D:\\a.mp3\",\"001.0000\"\r\nD:\\b.mp3,002.0000\r\nD:\\c.mp3\r\n");
+        const Listing listing = readListing(path);
+        QCOMPARE(listing.records.size(), 2);
+        QCOMPARE(listing.records[1].fullPath, QStringLiteral("D:\\b.mp3"));
+        QCOMPARE(listing.records[1].size, QStringLiteral("002.0000"));
+        QVERIFY(listing.fault.contains(QStringLiteral("l.kat")));
+        QVERIFY(readListing(writeTestFile(dir.path(), QStringLiteral("ok.kat"), "a,b"))
+                    .fault.isEmpty());
+    }
+};
+
+ZBIRNIK_TEST(ListingRulesTest)
+#include "ListingRulesTest.moc"

@@ -1,0 +1,102 @@
+#include "common/TestRegistry.h"
+#include "fakes/FakeDialogBackend.h"
+#include "platform/CommonDialog.h"
+#include "platform/TextCodec.h"
+#include "platform/TextFile.h"
+#include "platform/ZbirnikError.h"
+#include "platform/qt/QtSettingsStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PlatformTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyByteSurvivesDecodeAndEncode()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = TextCodec::decode(all);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(TextCodec::encode(text), all);
+        QCOMPARE(TextCodec::decode("\x8a\xe8\x9e"), QStringLiteral("Ščž"));
+        QVERIFY(TextCodec::canEncode(QStringLiteral("Đurđevak čaj")));
+        QVERIFY(!TextCodec::canEncode(QStringLiteral("日本")));
+    }
+
+    void filesAreWrittenWholeOrNotAtAll()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + QStringLiteral("/a.txt");
+        TextFile::writeAll(path, "old");
+        QCOMPARE(TextFile::readAll(path), QByteArray("old"));
+        TextFile::writeAll(path, "new\r\n");
+        QCOMPARE(TextFile::readAll(path), QByteArray("new\r\n"));
+
+        const QString inMissingFolder = dir.path() + QStringLiteral("/no/such/folder/a.txt");
+        try {
+            TextFile::writeAll(inMissingFolder, "x");
+            QFAIL("wrote into a missing folder");
+        } catch (const ZbirnikError& error) {
+            QVERIFY2(error.message().contains(QStringLiteral("a.txt")),
+                     qPrintable(error.message()));
+        }
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError, TextFile::readAll(inMissingFolder));
+    }
+
+    void commonDialogKeepsItsFileNameAndReportsCancel()
+    {
+        FakeDialogBackend backend;
+        CommonDialog dialog(backend);
+        dialog.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
+        QCOMPARE(dialog.filters().size(), 1);
+        QCOMPARE(dialog.filters()[0].description, QStringLiteral("Tekstualne datoteke (*.txt)"));
+        QCOMPARE(dialog.filters()[0].pattern, QStringLiteral("*.txt"));
+
+        backend.files = {QStringLiteral("/tmp/first.txt"), std::nullopt};
+        dialog.title = QStringLiteral("Otvorite PlayListu");
+        dialog.flags = 4100;
+        QCOMPARE(dialog.showOpen(), CommonDialog::Result::Accepted);
+        QCOMPARE(dialog.fileName, QStringLiteral("/tmp/first.txt"));
+        QCOMPARE(dialog.showSave(), CommonDialog::Result::Cancelled);
+        QCOMPARE(dialog.fileName, QStringLiteral("/tmp/first.txt"));
+        // The second dialog started from the name the first returned.
+        QCOMPARE(backend.fileRequests[1].fileName, QStringLiteral("/tmp/first.txt"));
+        QCOMPARE(backend.fileRequests[1].kind, FileDialogKind::Save);
+        QCOMPARE(backend.fileRequests[0].flags, 4100);
+
+        backend.colours = {std::nullopt, 16711680u};
+        dialog.colour = 64;
+        QCOMPARE(dialog.showColour(), CommonDialog::Result::Cancelled);
+        QCOMPARE(dialog.colour, 64u);
+        QCOMPARE(dialog.showColour(), CommonDialog::Result::Accepted);
+        QCOMPARE(dialog.colour, 16711680u);
+    }
+
+    void settingsLiveInAPerUserIniFile()
+    {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        {
+            QtSettingsStore store(QStringLiteral("zbirnik"));
+            QCOMPARE(store.read(QStringLiteral("Boje"), QStringLiteral("2"), QStringLiteral("64")),
+                     QStringLiteral("64"));
+            store.write(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("255"));
+            store.write(QStringLiteral("Izabrano"), QStringLiteral("2"), QStringLiteral("0"));
+        }
+        QFile ini(home.path() + QStringLiteral("/zbirnik/zbirnik.ini"));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray text = ini.readAll();
+        QVERIFY2(text.contains("[Boje]\n1=255"), text.constData());
+        QVERIFY2(text.contains("[Izabrano]\n2=0"), text.constData());
+        QtSettingsStore again(QStringLiteral("zbirnik"));
+        QCOMPARE(again.read(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("0")),
+                 QStringLiteral("255"));
+    }
+};
+
+ZBIRNIK_TEST(PlatformTest)
+#include "PlatformTest.moc"
