@@ -15,4 +15,4 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev)
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2)

@@ -10,10 +10,14 @@
 
 namespace {
 
-// The window's fonts: sans-serif faces at the design's point sizes.
+// The window's fonts: sans-serif faces at the design's point sizes. Faces with Arial's
+// metrics come first, since the design's sizes were made for a face that narrow.
 QFont designFont(double points, bool bold = false, bool italic = false)
 {
-    QFont font(QStringLiteral("Sans Serif"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
+                      QStringLiteral("Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
