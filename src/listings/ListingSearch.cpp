@@ -38,8 +38,11 @@ SearchResult searchListings(const SearchRequest& request)
                 QStringView(record.fullPath).sliced(record.fullPath.lastIndexOf(u'\\') + 1);
             if (!pattern.matches(name))
                 continue;
+            QString text;
+            text.reserve(label.size() + name.size());
+            text.append(label).append(name);
             result.rows.append(
-                {label + name.toString(), std::move(record.fullPath), std::move(record.size)});
+                {std::move(text), std::move(record.fullPath), std::move(record.size)});
         }
         if (!listing.fault.isEmpty())
             result.problems.append(listing.fault);

@@ -2,10 +2,16 @@
 
 #include "platform/ZbirnikError.h"
 
+#include <QVarLengthArray>
+#include <algorithm>
+
 namespace {
 
-char16_t upper(char16_t c)
+// Most names are plain ASCII: fold those inline and ask the Unicode tables for the rest.
+inline char16_t upper(char16_t c)
 {
+    if (c < 0x80)
+        return c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c;
     return QChar::toUpper(c);
 }
 
@@ -113,24 +119,39 @@ bool SearchPattern::tokenMatches(const Token& token, char16_t c) const
 
 bool SearchPattern::matches(QStringView name) const
 {
+    // Fold the name once; backtracking then revisits folded characters only.
+    QVarLengthArray<char16_t, 256> folded(name.size());
+    for (qsizetype k = 0; k < name.size(); ++k)
+        folded[k] = upper(name[k].unicode());
+
     const size_t tokenCount = m_tokens.size();
-    const qsizetype length = name.size();
+    const qsizetype length = folded.size();
+    const char16_t* const begin = folded.data();
+    const char16_t* const end = begin + length;
     size_t t = 0;
     qsizetype i = 0;
     // The last star seen, and the name position it has been tried to swallow up to.
     size_t starToken = tokenCount;
     qsizetype starEnd = 0;
+    // After a star, the name can only go on where the token after the star matches; when
+    // that is a literal, jump straight to its next occurrence.
+    const auto seekAfterStar = [&](qsizetype from) {
+        const size_t next = starToken + 1;
+        if (next < tokenCount && m_tokens[next].kind == Kind::Literal)
+            return qsizetype(std::find(begin + from, end, m_tokens[next].character) - begin);
+        return from;
+    };
     while (i < length) {
         if (t < tokenCount && m_tokens[t].kind == Kind::Star) {
             starToken = t++;
-            starEnd = i;
-        } else if (t < tokenCount && tokenMatches(m_tokens[t], upper(name[i].unicode()))) {
+            starEnd = i = seekAfterStar(i);
+        } else if (t < tokenCount && tokenMatches(m_tokens[t], folded[i])) {
             ++t;
             ++i;
         } else if (starToken < tokenCount) {
-            // Let the last star swallow one more character and try again after it.
+            // Let the last star swallow more characters and try again after them.
             t = starToken + 1;
-            i = ++starEnd;
+            starEnd = i = seekAfterStar(starEnd + 1);
         } else {
             return false;
         }
