@@ -59,8 +59,8 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     Label1->setFont(designFont(12));
     setTextColour(Label1, QPalette::Highlight);
 
-    lblBy = addLabel(QStringLiteral("lblBy"), QStringLiteral("by A. i M. Primjer"), 120, 1080, 1770,
-                     300);
+    lblBy =
+        addLabel(QStringLiteral("lblBy"), QStringLiteral("A. i M. Primjer"), 120, 1080, 1770, 300);
     lblBy->setFont(designFont(12, false, true));
 
     // The separator counts as background: it lets the pointer through to the window.
@@ -83,6 +83,8 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     lblMadeFirma = addLabel(QStringLiteral("lblMadeFirma"), QStringLiteral("Primjer Softver"), 120,
                             1800, 4905, 435);
     lblMadeFirma->setFont(designFont(17.25, true, true));
+    // Its label lies under "Made with:"; the text keeps to the right, clear of it.
+    lblMadeFirma->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setTextColour(lblMadeFirma, QPalette::Dark);
 
     Label2 =

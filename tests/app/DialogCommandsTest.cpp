@@ -155,15 +155,21 @@ private slots:
     {
         frmzBIRNIK& window = startShop();
         QString title;
+        QList<QSize> iconSizes;
         QTimer::singleShot(0, [&] {
             auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
             QVERIFY(about);
             title = about->windowTitle();
+            iconSizes = about->windowIcon().availableSizes();
+            QVERIFY(about->windowIcon().cacheKey() != window.windowIcon().cacheKey());
             QTest::mouseClick(about->Label1, Qt::LeftButton);
             QTest::mouseClick(about->cmdOK, Qt::LeftButton);
         });
         window.cmdAbout_Click();
         QCOMPARE(title, QStringLiteral("O Programu"));
+        // Both windows carry a 16 x 16 and a 32 x 32 image of their own icon.
+        QCOMPARE(iconSizes, (QList<QSize>{{16, 16}, {32, 32}}));
+        QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
         QCOMPARE(f->urls.opened, QStringList{frmAbout::kShopAddress});
         QVERIFY(window.findChildren<frmAbout*>().isEmpty());
     }
