@@ -119,6 +119,10 @@ bool SearchPattern::tokenMatches(const Token& token, char16_t c) const
 
 bool SearchPattern::matches(QStringView name) const
 {
+    // The empty search text: every name matches.
+    if (m_tokens.size() == 1 && m_tokens[0].kind == Kind::Star)
+        return true;
+
     // Fold the name once; backtracking then revisits folded characters only.
     QVarLengthArray<char16_t, 256> folded(name.size());
     for (qsizetype k = 0; k < name.size(); ++k)

@@ -60,8 +60,8 @@ private slots:
                                                 << "x[" << true;
         QTest::newRow("bracketed ! alone is literal") << "[!]"
                                                       << "!" << true;
-        QTest::newRow("empty list matches nothing at all") << "a[]b"
-                                                           << "ab" << true;
+        QTest::newRow("empty list stands for no character") << "a[]b"
+                                                            << "ab" << true;
         QTest::newRow("whole name, not a part") << "song"
                                                 << "my song" << false;
         QTest::newRow("case folded name") << "SONG.MP3"
