@@ -1,7 +1,55 @@
 // The commands that open the find, options and about dialogs, and the list reset.
 #include "frmzBIRNIK.h"
 
-void frmzBIRNIK::cmdNadji_Click() {}
-void frmzBIRNIK::cmdNadjiSve_Click() {}
-void frmzBIRNIK::cmdOpcije_Click() {}
-void frmzBIRNIK::cmdAbout_Click() {}
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmOpcije.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+// The find dialog is made on first use and afterwards only shown again, with its last
+// text and choices; after its close box destroyed it, the next use makes a fresh one.
+void frmzBIRNIK::cmdNadji_Click()
+{
+    if (!m_nadji) {
+        FindTarget target;
+        target.putanja = m_shared.Putanja;
+        target.sourceCdCount = [this] { return cmbCDovi->count(); };
+        target.selectedSourceCd = [this] { return cmbCDovi->currentIndex() + 1; };
+        target.showFound = [this](QList<FileRow> rows) {
+            m_files.setRows(std::move(rows));
+            SaberiVelicine(0);
+            cmdNadjiSve->setEnabled(true);
+            lblInformation[0]->setText(QStringLiteral("Nadjeno : ") +
+                                       QString::number(m_files.count()) +
+                                       QStringLiteral(" datoteka"));
+            lblInformation[1]->setText(QStringLiteral("Velicina nadjenih datoteka : ") +
+                                       lblCD_Vrijeme->text());
+        };
+        target.showError = [this](const QString& text) { showError(text); };
+        m_nadji = new frmNadji(std::move(target), this);
+    }
+    m_nadji->show();
+    m_nadji->raise();
+    m_nadji->activateWindow();
+}
+
+// Ends the search view: the selected source CD's listing comes back.
+void frmzBIRNIK::cmdNadjiSve_Click()
+{
+    cmdNadjiSve->setEnabled(false);
+    cmbCDovi_Click();
+}
+
+void frmzBIRNIK::cmdOpcije_Click()
+{
+    m_opcije->exec();
+}
+
+// The about box is made for each showing and destroyed when it closes.
+void frmzBIRNIK::cmdAbout_Click()
+{
+    frmAbout about(m_platform.urls, this);
+    about.exec();
+}

@@ -32,13 +32,18 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmzBIRNIK"));
     setWindowTitle(QStringLiteral("Zbirnik"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zbirnik.png")));
+    // The icons live in this static library; registering them here keeps the linker from
+    // dropping them.
+    Q_INIT_RESOURCE(icons);
+    QIcon icon(QStringLiteral(":/icons/zbirnik.png"));
+    icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
+    setWindowIcon(icon);
     createControls();
     setTabOrder();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
-    m_opcije = new frmOpcije(this);
+    m_opcije = new frmOpcije(m_otvoriSave, m_platform.settings, this);
     resize(Twips::toPixels(11340), Twips::toPixels(7035));
 }
 

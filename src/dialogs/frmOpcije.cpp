@@ -1,20 +1,27 @@
 #include "frmOpcije.h"
 
+#include "CentreOnScreen.h"
 #include "ColourSwatch.h"
+#include "DesignFont.h"
 #include "Twips.h"
+#include "platform/CommonDialog.h"
+#include "platform/SettingsStore.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
-frmOpcije::frmOpcije(QWidget* parent) : QDialog(parent)
+frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidget* parent)
+    : QDialog(parent), m_colourPicker(colourPicker), m_settings(settings)
 {
     setObjectName(QStringLiteral("frmOpcije"));
     setWindowTitle(QStringLiteral("Opcije"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
+    setFont(defaultDialogFont());
     setFixedSize(Twips::toPixels(3690), Twips::toPixels(1875));
 
     fraIzlistaj = new QGroupBox(QStringLiteral("Izlistaj:"), this);
@@ -43,12 +50,14 @@ frmOpcije::frmOpcije(QWidget* parent) : QDialog(parent)
         lblColor[i]->setAttribute(Qt::WA_TranslucentBackground);
         lblColor[i]->setCursor(Qt::PointingHandCursor);
         Twips::place(lblColor[i], 2520, tops[i], 855, 255);
+        lblColor[i]->installEventFilter(this);
     }
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     Twips::place(cmdOK, 2400, 1440, 1215, 375);
+    connect(cmdOK, &QPushButton::clicked, this, &frmOpcije::cmdOK_Click);
 
     setTabOrder(chkVrstaDat[0], chkVrstaDat[1]);
     setTabOrder(chkVrstaDat[1], cmdOK);
@@ -80,4 +89,73 @@ quint32 frmOpcije::colour(int kind) const
 void frmOpcije::setColour(int kind, quint32 value)
 {
     shpBoja[kind]->setFillColour(value);
+}
+
+// A click on the label over a swatch chooses that kind's colour. Cancel keeps the colour.
+void frmOpcije::lblColor_Click(int index)
+{
+    m_colourPicker.colour = colour(index);
+    try {
+        if (m_colourPicker.showColour() == CommonDialog::Result::Accepted)
+            setColour(index, m_colourPicker.colour);
+    } catch (const std::exception&) {
+        // A failing picker leaves the swatch as it was.
+    }
+}
+
+// The four options are written together, always in this order.
+void frmOpcije::cmdOK_Click()
+{
+    m_settings.write(QStringLiteral("Boje"), QStringLiteral("1"), QString::number(colour(0)));
+    m_settings.write(QStringLiteral("Boje"), QStringLiteral("2"), QString::number(colour(1)));
+    m_settings.write(QStringLiteral("Izabrano"), QStringLiteral("1"),
+                     QString::number(kindState(0)));
+    m_settings.write(QStringLiteral("Izabrano"), QStringLiteral("2"),
+                     QString::number(kindState(1)));
+    accept();
+}
+
+void frmOpcije::reject()
+{
+    if (isVisible())
+        restore(m_shownWith);
+    QDialog::reject();
+}
+
+void frmOpcije::showEvent(QShowEvent* event)
+{
+    m_shownWith = current();
+    if (!m_placed) {
+        centreOnScreen(this);
+        m_placed = true;
+    }
+    QDialog::showEvent(event);
+}
+
+bool frmOpcije::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        for (int i = 0; i < 2; ++i) {
+            if (watched == lblColor[i] && mouse->button() == Qt::LeftButton &&
+                lblColor[i]->rect().contains(mouse->position().toPoint())) {
+                lblColor_Click(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+frmOpcije::Options frmOpcije::current() const
+{
+    return {{colour(0), colour(1)}, {kindState(0), kindState(1)}};
+}
+
+void frmOpcije::restore(const Options& options)
+{
+    for (int kind = 0; kind < 2; ++kind) {
+        setColour(kind, options.colours[kind]);
+        setKindState(kind, options.kindStates[kind]);
+    }
 }

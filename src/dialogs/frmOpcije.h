@@ -7,14 +7,17 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class ColourSwatch;
+class CommonDialog;
+class SettingsStore;
 
 // The options dialog. It lives hidden for the whole run: its check boxes and swatches are
-// the program's live options (which kinds are listed, and their colours).
+// the program's live options (which kinds are listed, and their colours). Colours are
+// chosen with the main window's common dialog; "OK" stores the four options.
 class frmOpcije : public QDialog
 {
     Q_OBJECT
 public:
-    explicit frmOpcije(QWidget* parent = nullptr);
+    frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidget* parent = nullptr);
 
     // Kind 0 is MP3 songs, kind 1 video clips.
     int kindState(int kind) const;
@@ -27,4 +30,28 @@ public:
     ColourSwatch* shpBoja[2];
     QLabel* lblColor[2];
     QPushButton* cmdOK;
+
+public slots:
+    void lblColor_Click(int index);
+    void cmdOK_Click();
+    // The close box and Esc: the options return to what they were when the dialog was shown.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Options
+    {
+        quint32 colours[2];
+        int kindStates[2];
+    };
+    Options current() const;
+    void restore(const Options& options);
+
+    CommonDialog& m_colourPicker;
+    SettingsStore& m_settings;
+    Options m_shownWith{};
+    bool m_placed = false;
 };
