@@ -1,6 +1,7 @@
 // The main window's controls as the window's design places them, in twips.
 #include "frmzBIRNIK.h"
 
+#include "dialogs/DesignFont.h"
 #include "dialogs/Twips.h"
 
 #include <QComboBox>
@@ -9,21 +10,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The window's fonts: sans-serif faces at the design's point sizes. Faces with Arial's
-// metrics come first, since the design's sizes were made for a face that narrow.
-QFont designFont(double points, bool bold = false, bool italic = false)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica"),
-                      QStringLiteral("Sans Serif")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 const QFont& F1()
 {
@@ -63,7 +49,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption,
 void frmzBIRNIK::createControls()
 {
     // The window's default font, for every control without a font of its own.
-    setFont(designFont(8.25));
+    setFont(defaultDialogFont());
     cmbCDovi = named(new QComboBox(this), QStringLiteral("cmbCDovi"));
     cmbCDovi->setFont(F1());
     Twips::place(cmbCDovi, 120, 800, 5000, 360);
