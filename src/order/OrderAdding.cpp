@@ -8,6 +8,8 @@
 
 bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const AddingPrompts& prompts)
 {
+    if (previous.paths.isEmpty())
+        return true;
     const QString wanted = wantedName(item);
     if (!previous.index.contains(previous.paths, wanted, prompts.reportFault))
         return true;
@@ -23,29 +25,37 @@ namespace {
 class PendingRows
 {
 public:
-    explicit PendingRows(OrderList& order) : m_order(order) {}
+    PendingRows(OrderList& order, qsizetype expected) : m_order(order)
+    {
+        m_rows.reserve(expected);
+        m_upperItems.reserve(expected);
+        m_seen.reserve(expected);
+    }
 
     bool contains(const QString& upperItem) const
     {
-        return m_upperItems.contains(upperItem) || m_order.contains(upperItem);
+        return m_seen.contains(upperItem) || m_order.containsUpper(upperItem);
     }
     void append(FileRow row, const QString& upperItem)
     {
-        m_upperItems.insert(upperItem);
+        m_seen.insert(upperItem);
+        m_upperItems.append(upperItem);
         m_rows.append(std::move(row));
     }
     int flush()
     {
         const int added = int(m_rows.size());
-        m_order.append(std::exchange(m_rows, {}));
-        m_upperItems.clear();
+        if (added > 0)
+            m_order.append(std::exchange(m_rows, {}), std::exchange(m_upperItems, {}));
+        m_seen.clear();
         return added;
     }
 
 private:
     OrderList& m_order;
     QList<FileRow> m_rows;
-    QSet<QString> m_upperItems;
+    QList<QString> m_upperItems;
+    QSet<QString> m_seen;
 };
 
 } // namespace
@@ -53,7 +63,7 @@ private:
 int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
                PreviousOrders& previous, const AddingPrompts& prompts)
 {
-    PendingRows pending(order);
+    PendingRows pending(order, entries.size());
     int added = 0;
     const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
                                             added += pending.flush();

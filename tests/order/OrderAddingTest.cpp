@@ -157,6 +157,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadWrite));
         const QDateTime stamp = file.fileTime(QFileDevice::FileModificationTime);
         file.write(orderFileText({"D:\\a.mp3", "D:\\c.mp3"}));
+        QVERIFY(file.flush());
         QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
         file.close();
         recorder.events.clear();

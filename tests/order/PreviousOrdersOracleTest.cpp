@@ -69,6 +69,7 @@ class PreviousOrdersOracleTest : public QObject
         QFile out(filePath(file));
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(*state);
+        QVERIFY(out.flush());
         QVERIFY(out.setFileTime(stamp, QFileDevice::FileModificationTime));
     }
 
