@@ -103,7 +103,7 @@ private slots:
         PreviousOrdersIndex index;
         OrderList order;
 
-        for (int round = 0; round < 200; ++round) {
+        for (int round = 0; round < 150; ++round) {
             for (int file = 0; file < kFiles; ++file) {
                 if (round == 0 || m_random.bounded(3) == 0) {
                     states[file] = randomFile();
