@@ -1,11 +1,135 @@
 // Building the order: file details on selection, adding and removing.
 #include "frmzBIRNIK.h"
 
-void frmzBIRNIK::lstCD_Click() {}
-void frmzBIRNIK::lstCDNarucen_Click() {}
-void frmzBIRNIK::lstCD_DblClick() {}
-void frmzBIRNIK::cmdDodaj_Click() {}
-void frmzBIRNIK::cmdDodajSve_Click() {}
-void frmzBIRNIK::cmdIzbrisi_Click() {}
-void frmzBIRNIK::cmdIzbrisiSve_Click() {}
-void frmzBIRNIK::showDetails(QListView*, const FileRowsModel&) {}
+#include "dialogs/frmOpcije.h"
+#include "listings/FileKind.h"
+#include "order/OrderAdding.h"
+#include "platform/Prompts.h"
+#include "platform/qt/ColourValue.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// The selected rows of a list in ascending order, gathered from the selection's ranges so
+// that a selection of every other row of a long list costs one pass.
+QList<int> selectedPositions(const QListView* list)
+{
+    QList<int> positions;
+    for (const QItemSelectionRange& range : list->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            positions.append(row);
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
+}
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+}
+
+} // namespace
+
+void frmzBIRNIK::lstCD_Click()
+{
+    showDetails(lstCD, m_files);
+}
+
+void frmzBIRNIK::lstCDNarucen_Click()
+{
+    showDetails(lstCDNarucen, m_order.model());
+}
+
+void frmzBIRNIK::lstCD_DblClick()
+{
+    cmdDodaj_Click();
+}
+
+// The current item is the one with the focus, whether or not it is selected.
+void frmzBIRNIK::showDetails(QListView* list, const FileRowsModel& rows)
+{
+    const QModelIndex current = list->currentIndex();
+    const bool valid = current.isValid() && current.row() < rows.count();
+    const QString text = valid ? rows.at(current.row()).text : QString();
+    const QString size = valid ? rows.at(current.row()).size : QString();
+    lblPjesma->setText(text);
+    lblVrijeme->setText(size);
+    const QColor colour = colourFromValue(m_opcije->colour(isVideoClip(text) ? 1 : 0));
+    setTextColour(lblVrijeme, colour);
+    setTextColour(lblPjesma, colour);
+}
+
+void frmzBIRNIK::cmdDodaj_Click()
+{
+    if (!lstCD->currentIndex().isValid())
+        return;
+    addEntries(selectedPositions(lstCD));
+}
+
+void frmzBIRNIK::cmdDodajSve_Click()
+{
+    QList<int> positions(m_files.count());
+    std::iota(positions.begin(), positions.end(), 0);
+    addEntries(positions);
+}
+
+void frmzBIRNIK::addEntries(const QList<int>& positions)
+{
+    Prompts& prompts = m_platform.prompts;
+    const AddingPrompts shown{
+        [&](const QString& wanted) {
+            return prompts.message(QStringLiteral("Na proslim CD-ovima ste narucili datoteku ") +
+                                       wanted + QStringLiteral(". Da li zelite je dodati ponovo"),
+                                   QStringLiteral("Datoteke se podudaraju"), MessageIcon::None,
+                                   MessageButtons::YesNo) == MessageAnswer::Yes;
+        },
+        [&](const QString& item) {
+            prompts.message(item + QStringLiteral(" vec ste dodali"),
+                            QStringLiteral("Trenutna datoteka vec je dodana"),
+                            MessageIcon::Information);
+        },
+        [&](const QString& message) { showError(message); }};
+
+    guarded([&] {
+        QList<FileRow> entries;
+        entries.reserve(positions.size());
+        for (const int position : positions)
+            entries.append(m_files.at(position));
+        PreviousOrders previous{m_previousOrders,
+                                consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
+        addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, shown);
+    });
+    showOrderCount();
+    SaberiVelicine(1);
+}
+
+void frmzBIRNIK::showOrderCount()
+{
+    lblBrojNarucenih->setText(QString::number(m_order.count()));
+}
+
+void frmzBIRNIK::cmdIzbrisi_Click()
+{
+    if (!lstCDNarucen->currentIndex().isValid())
+        return;
+    guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); });
+    showOrderCount();
+    SaberiVelicine(1);
+}
+
+// Emptying the order leaves the colours of the capacity check as they are, until the order
+// total is next recomputed.
+void frmzBIRNIK::cmdIzbrisiSve_Click()
+{
+    m_order.clear();
+    showOrderCount();
+    lblCDNarucen_Vrijeme->setText(QStringLiteral("000.0000"));
+}

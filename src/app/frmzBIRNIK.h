@@ -5,6 +5,7 @@
 #include "dialogs/frmNadji.h"
 #include "listings/FileRowsModel.h"
 #include "order/OrderList.h"
+#include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
 
 #include <QPointer>
@@ -76,6 +77,9 @@ private:
     void setTabOrder();
     void readStoredOptions();
     void showDetails(QListView* list, const FileRowsModel& rows);
+    // Adds the file list entries at the ascending positions as one batch.
+    void addEntries(const QList<int>& positions);
+    void showOrderCount();
     void setOrderTotalColour(bool over);
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
     void guarded(const std::function<void()>& work);
@@ -116,6 +120,8 @@ private:
     OrderList m_order;
     frmOpcije* m_opcije = nullptr;
     QPointer<frmNadji> m_nadji;
+    // The previous CDs' order files, read once and again only when they change.
+    PreviousOrdersIndex m_previousOrders;
     // The order total is over the capacity (its labels are red).
     bool m_overCapacity = false;
 };

@@ -28,6 +28,15 @@ void OrderList::append(QList<FileRow> rows)
     m_rows.append(std::move(rows));
 }
 
+void OrderList::append(QList<FileRow> rows, const QList<QString>& upperTexts)
+{
+    Q_ASSERT(rows.size() == upperTexts.size());
+    m_upperTexts.reserve(m_upperTexts.size() + upperTexts.size());
+    for (const QString& key : upperTexts)
+        ++m_upperTexts[key];
+    m_rows.append(std::move(rows));
+}
+
 void OrderList::removeAt(const QList<int>& ascendingPositions)
 {
     for (const int position : ascendingPositions)

@@ -19,6 +19,9 @@ public:
     void append(FileRow row);
     void append(QList<FileRow> rows);
     void removeAt(const QList<int>& ascendingPositions);
+    // The same, for a caller that has upper-cased the texts already.
+    bool containsUpper(const QString& upperText) const { return m_upperTexts.contains(upperText); }
+    void append(QList<FileRow> rows, const QList<QString>& upperTexts);
     void clear();
 
 private:

@@ -1,0 +1,100 @@
+#include "OrderAdding.h"
+
+#include "OznakaCD.h"
+#include "PreviousOrdersIndex.h"
+
+#include <QSet>
+#include <utility>
+
+bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const AddingPrompts& prompts)
+{
+    if (previous.paths.isEmpty())
+        return true;
+    const QString wanted = wantedName(item);
+    if (!previous.index.contains(previous.paths, wanted, prompts.reportFault))
+        return true;
+    const bool again = prompts.askOrderAgain(wanted);
+    previous.index.recheck();
+    return again;
+}
+
+namespace {
+
+// Rows accepted but not yet in the order. They join it in one insert before the customer
+// sees anything and at the end, so a large batch does not grow the shown list row by row.
+class PendingRows
+{
+public:
+    PendingRows(OrderList& order, qsizetype expected) : m_order(order)
+    {
+        m_rows.reserve(expected);
+        m_upperItems.reserve(expected);
+        m_seen.reserve(expected);
+    }
+
+    bool contains(const QString& upperItem) const
+    {
+        return m_seen.contains(upperItem) || m_order.containsUpper(upperItem);
+    }
+    void append(FileRow row, const QString& upperItem)
+    {
+        m_seen.insert(upperItem);
+        m_upperItems.append(upperItem);
+        m_rows.append(std::move(row));
+    }
+    int flush()
+    {
+        const int added = int(m_rows.size());
+        if (added > 0)
+            m_order.append(std::exchange(m_rows, {}), std::exchange(m_upperItems, {}));
+        m_seen.clear();
+        return added;
+    }
+
+private:
+    OrderList& m_order;
+    QList<FileRow> m_rows;
+    QList<QString> m_upperItems;
+    QSet<QString> m_seen;
+};
+
+} // namespace
+
+int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
+               PreviousOrders& previous, const AddingPrompts& prompts)
+{
+    PendingRows pending(order, entries.size());
+    int added = 0;
+    const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
+                                            added += pending.flush();
+                                            return prompts.askOrderAgain(wanted);
+                                        },
+                                        [&](const QString& item) {
+                                            added += pending.flush();
+                                            prompts.reportDuplicate(item);
+                                        },
+                                        [&](const QString& message) {
+                                            added += pending.flush();
+                                            prompts.reportFault(message);
+                                        }};
+
+    previous.index.beginBatch();
+    try {
+        for (const FileRow& entry : entries) {
+            const QString item = OznakaCD(entry.text, comboSelectionIndex);
+            if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
+                continue;
+            const QString upperItem = item.toUpper();
+            if (pending.contains(upperItem)) {
+                shownAfterFlush.reportDuplicate(item);
+                continue;
+            }
+            pending.append({item, entry.fullPath, entry.size}, upperItem);
+        }
+    } catch (...) {
+        // What was accepted before the failure stays in the order.
+        pending.flush();
+        throw;
+    }
+    return added + pending.flush();
+}

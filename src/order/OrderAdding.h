@@ -1,0 +1,38 @@
+#pragma once
+
+#include "OrderList.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class PreviousOrdersIndex;
+
+// What adding asks of the customer and tells them; the window shows these as message boxes.
+struct AddingPrompts
+{
+    // A file of the same name stood on a previous CD: order it again? True for Yes.
+    std::function<bool(const QString& wanted)> askOrderAgain;
+    // The item is already in the order and is left out.
+    std::function<void(const QString& item)> reportDuplicate;
+    // A previous CD's order file is faulty and is left out of the check.
+    std::function<void(const QString& message)> reportFault;
+};
+
+// The previous CDs' order files as the check sees them.
+struct PreviousOrders
+{
+    PreviousOrdersIndex& index;
+    QStringList paths;
+};
+
+// The previous-orders check of one order item: true when it is to be added. On a match it
+// asks the customer; a faulty file on the way is reported and left out.
+bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const AddingPrompts& prompts);
+
+// Adds file list entries to the order as one batch, in their order. Each entry is labelled
+// with OznakaCD, passes the previous-orders check, and is refused when its item is already
+// in the order, entries added earlier in the batch included. Returns the number added.
+int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
+               PreviousOrders& previous, const AddingPrompts& prompts);
