@@ -38,6 +38,23 @@ void BM_SaveOrder(benchmark::State& state)
 }
 BENCHMARK(BM_SaveOrder)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same without the disk: building the bytes, and reading them back into rows.
+void BM_FormatOrder(benchmark::State& state)
+{
+    const QList<FileRow> rows = fullOrder();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OrderFileWriter::format(rows, QStringLiteral("narudzba.txt")));
+}
+BENCHMARK(BM_FormatOrder)->Unit(benchmark::kMillisecond);
+
+void BM_ParseOrder(benchmark::State& state)
+{
+    const QByteArray bytes = OrderFileWriter::format(fullOrder(), QStringLiteral("narudzba.txt"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(OrderFileReader::parse(bytes));
+}
+BENCHMARK(BM_ParseOrder)->Unit(benchmark::kMillisecond);
+
 // Reading the file and appending its rows to an empty order, as the open command does.
 void BM_OpenOrder(benchmark::State& state)
 {
