@@ -37,8 +37,14 @@ QByteArray format(const QList<FileRow>& rows, const QString& path)
                    QStringLiteral("sadrzi znak navoda (\") ili prelom reda, "
                                   "koji se u PlayListu ne mogu zapisati"));
         }
-        text += u'"' + label + QStringLiteral("\",\"") + row.fullPath + QStringLiteral("\",\"") +
-                row.size + QStringLiteral("\"\r\n");
+        // Piece by piece: no temporary string per line.
+        text += u'"';
+        text += label;
+        text += QLatin1StringView("\",\"");
+        text += row.fullPath;
+        text += QLatin1StringView("\",\"");
+        text += row.size;
+        text += QLatin1StringView("\"\r\n");
     }
 
     QByteArray bytes = TextCodec::encode(text);
