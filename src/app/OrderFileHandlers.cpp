@@ -1,6 +1,91 @@
 // Saving and opening orders, and naming the previous CDs' orders.
 #include "frmzBIRNIK.h"
 
-void frmzBIRNIK::cmdSave_Click() {}
-void frmzBIRNIK::cmdOpen_Click() {}
-void frmzBIRNIK::cmdProsli_Click() {}
+#include "orderfile/OrderFileReader.h"
+#include "orderfile/OrderFileWriter.h"
+#include "orderfile/ShortNumber.h"
+#include "platform/Prompts.h"
+#include "platform/ZbirnikError.h"
+
+#include <QDir>
+#include <QLabel>
+
+namespace {
+
+// The flag words of the file dialogs: 4100 for opening, 4102 for saving.
+constexpr int kOpenFlags = DialogFlags::FileMustExist | DialogFlags::HideReadOnly;
+constexpr int kSaveFlags = kOpenFlags | DialogFlags::OverwritePrompt;
+static_assert(kOpenFlags == 4100 && kSaveFlags == 4102);
+
+// List counts are 16-bit: the order holds at most this many items.
+constexpr qsizetype kMaxOrderItems = 32767;
+
+} // namespace
+
+void frmzBIRNIK::cmdSave_Click()
+{
+    m_otvoriSave.title = QStringLiteral("Sacuvajte PlayListu");
+    m_otvoriSave.flags = kSaveFlags;
+    if (m_otvoriSave.showSave() == CommonDialog::Result::Cancelled)
+        return;
+    if (m_otvoriSave.fileName.isEmpty())
+        return;
+    guarded([&] { OrderFileWriter::save(m_otvoriSave.fileName, m_order.model().rows()); });
+}
+
+// Appends the items of an order file without any check; even after Cancel the count and
+// the order total are refreshed.
+void frmzBIRNIK::cmdOpen_Click()
+{
+    m_otvoriSave.title = QStringLiteral("Otvorite PlayListu");
+    m_otvoriSave.flags = kOpenFlags;
+    if (m_otvoriSave.showOpen() == CommonDialog::Result::Accepted) {
+        if (m_otvoriSave.fileName.isEmpty())
+            return;
+        const QString path = m_otvoriSave.fileName;
+        guarded([&] {
+            QList<FileRow> rows = OrderFileReader::read(path);
+            if (m_order.count() + rows.size() > kMaxOrderItems) {
+                throw ZbirnikError(
+                    QStringLiteral("PlayLista \"%1\" nije otvorena: ima %2 datoteka, a narudzba "
+                                   "ih vec ima %3; ukupno ih moze biti najvise %4.")
+                        .arg(QDir::toNativeSeparators(path))
+                        .arg(rows.size())
+                        .arg(m_order.count())
+                        .arg(kMaxOrderItems));
+            }
+            m_order.append(std::move(rows));
+        });
+    }
+    lblBrojNarucenih->setText(QString::number(m_order.count()));
+    SaberiVelicine(1);
+}
+
+// Only names the previous CDs' order files; the check on adding reads them.
+void frmzBIRNIK::cmdProsli_Click()
+{
+    const QString typed =
+        m_platform.prompts.inputBox(QStringLiteral("Unesite ukupni broj CD-ova"),
+                                    QStringLiteral("Broj CD-ova"), QStringLiteral("1"));
+    // Text that is not a 16-bit whole number keeps the old count.
+    if (const std::optional<int> count = shortNumberFromText(typed))
+        m_shared.BrojProslihCD = *count;
+    const int count = m_shared.BrojProslihCD;
+    // A count of 0 keeps the old paths (nothing consults them); a negative one names nothing.
+    if (count <= 0)
+        return;
+
+    m_shared.ProsliCD = QStringList(count + 1);
+    for (int k = 1; k <= count; ++k) {
+        m_otvoriSave.title = QStringLiteral("Otvorite stari CD %1").arg(k);
+        m_otvoriSave.fileName = QStringLiteral("CD %1").arg(k);
+        m_otvoriSave.flags = kOpenFlags;
+        if (m_otvoriSave.showOpen() == CommonDialog::Result::Cancelled) {
+            m_shared.BrojProslihCD = 0;
+            return;
+        }
+        if (m_otvoriSave.fileName.isEmpty())
+            return;
+        m_shared.ProsliCD[k] = m_otvoriSave.fileName;
+    }
+}

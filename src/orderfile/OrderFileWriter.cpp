@@ -1,0 +1,68 @@
+#include "OrderFileWriter.h"
+
+#include "platform/TextCodec.h"
+#include "platform/TextFile.h"
+#include "platform/ZbirnikError.h"
+
+#include <QDir>
+
+namespace OrderFileWriter {
+
+namespace {
+
+// The label is the first six characters of the item: "CD 007" of "CD 007: pjesma.mp3".
+constexpr qsizetype kLabelLength = 6;
+
+bool holdsSeparator(const QString& field)
+{
+    return field.contains(u'"') || field.contains(u'\r') || field.contains(u'\n');
+}
+
+[[noreturn]] void refuse(const QString& path, const FileRow& row, const QString& reason)
+{
+    throw ZbirnikError(QStringLiteral("Datoteka \"%1\" nije sacuvana: stavka \"%2\" %3.")
+                           .arg(QDir::toNativeSeparators(path), row.text, reason));
+}
+
+} // namespace
+
+QByteArray format(const QList<FileRow>& rows, const QString& path)
+{
+    QString text;
+    text.reserve(rows.size() * 64);
+    for (const FileRow& row : rows) {
+        const QString label = row.text.left(kLabelLength);
+        if (holdsSeparator(label) || holdsSeparator(row.fullPath) || holdsSeparator(row.size)) {
+            refuse(path, row,
+                   QStringLiteral("sadrzi znak navoda (\") ili prelom reda, "
+                                  "koji se u PlayListu ne mogu zapisati"));
+        }
+        // Piece by piece: no temporary string per line.
+        text += u'"';
+        text += label;
+        text += QLatin1StringView("\",\"");
+        text += row.fullPath;
+        text += QLatin1StringView("\",\"");
+        text += row.size;
+        text += QLatin1StringView("\"\r\n");
+    }
+
+    QByteArray bytes = TextCodec::encode(text);
+    // Every item normally comes from a windows-1250 file; one that does not would be
+    // written with substitutes, so find it and say which.
+    if (TextCodec::decode(bytes) != text) {
+        for (const FileRow& row : rows) {
+            if (!TextCodec::canEncode(row.text.left(kLabelLength) + row.fullPath + row.size))
+                refuse(path, row,
+                       QStringLiteral("sadrzi slovo koje se u PlayListu ne moze zapisati"));
+        }
+    }
+    return bytes;
+}
+
+void save(const QString& path, const QList<FileRow>& rows)
+{
+    TextFile::writeAll(path, format(rows, path));
+}
+
+} // namespace OrderFileWriter
