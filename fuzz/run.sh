@@ -13,7 +13,7 @@ install_missing_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
 
 build=build-fuzz
 cmake -S . -B "$build" -DZBIRNIK_FUZZ=ON -DZBIRNIK_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+    -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$build" -j2 --target zbirnik_fuzzers
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
