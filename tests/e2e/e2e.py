@@ -15,7 +15,9 @@ them anyway. Every wait has a timeout and the whole run stops after RUN_BUDGET s
 """
 
 import argparse
+import configparser
 import os
+import select
 import subprocess
 import sys
 import tempfile
@@ -36,7 +38,17 @@ PENDING = {
     "save_and_open_again": "saving and opening order files is not built yet",
     "search_all_then_add_all": "the find dialog and adding are not built yet",
     "previous_orders_answered_no": "previous CDs' orders and adding are not built yet",
+    "options_ok_stores_settings": "the options dialog's OK is not built yet",
 }
+
+# The main window's tab order, and the buttons its mnemonics press (a mnemonic also gives
+# its button the focus). The harness keeps track of the focus to reach buttons without one.
+TAB_ORDER = ["cmbCDovi", "lstCD", "lstCDNarucen", "cmdDodaj", "cmdDodajSve", "cmdIzbrisi",
+             "cmdIzbrisiSve", "cmdNadji", "cmdNadjiSve", "cmdSave", "cmdOpen", "cmdAbout",
+             "cmdIzlaz", "cmdProsli", "cmdOpcije"]
+MNEMONICS = {"alt+d": "cmdDodaj", "alt+s": "cmdDodajSve", "alt+i": "cmdIzbrisi",
+             "alt+z": "cmdIzbrisiSve", "alt+n": "cmdNadji", "alt+r": "cmdNadjiSve",
+             "alt+a": "cmdSave", "alt+o": "cmdOpen"}
 
 deadline = 0.0
 
@@ -86,9 +98,10 @@ class Display:
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
-        start = time.monotonic()
+        end = time.monotonic() + WAIT
         while not number.endswith(b"\n"):
-            if time.monotonic() - start > WAIT:
+            ready, _, _ = select.select([read_end], [], [], max(0.0, end - time.monotonic()))
+            if not ready:
                 self.close()
                 raise Failure("Xvfb did not start")
             chunk = os.read(read_end, 16)
@@ -115,6 +128,8 @@ class Program:
                         XDG_RUNTIME_DIR=str(runtime_dir), QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8")
         self.env.pop("WAYLAND_DISPLAY", None)
+        self.focus = TAB_ORDER[0]  # the CD chooser has the focus at start
+        self.disabled = {"cmdNadjiSve"}  # "Resetuj listu" until a search
         self.log = tempfile.TemporaryFile()
         self.process = subprocess.Popen([executable], cwd=shop, env=self.env,
                                          stdout=self.log, stderr=subprocess.STDOUT)
@@ -179,11 +194,23 @@ class Program:
         except subprocess.TimeoutExpired:
             raise Failure(f"the program did not end within {timeout:.0f} s") from None
 
+    def press(self, mnemonic):
+        """Presses a button of the main window by its mnemonic, such as alt+s."""
+        self.keys(self.main_window(), mnemonic)
+        self.focus = MNEMONICS[mnemonic]
+
+    def tab_to(self, control):
+        """Moves the focus to a control of the main window with Tab, as a person would."""
+        order = [name for name in TAB_ORDER if name not in self.disabled]
+        steps = (order.index(control) - order.index(self.focus)) % len(order)
+        if steps:
+            self.keys(self.main_window(), *["Tab"] * steps)
+        self.focus = control
+
     def exit_with_izlaz(self):
-        """Izlaz has no mnemonic: from the CD chooser, Shift+Tab goes back through Opcije
-        and 'Otvorite stare CD-ove' to Izlaz."""
-        window = self.main_window()
-        self.keys(window, "shift+Tab", "shift+Tab", "shift+Tab", "space")
+        """Izlaz has no mnemonic: Tab to it and press Space."""
+        self.tab_to("cmdIzlaz")
+        self.keys(self.main_window(), "space")
         status = self.wait_exit()
         if status != 0:
             raise Failure(f"the program ended with status {status}; output:\n{self.output()}")
@@ -287,7 +314,7 @@ def order_lines(items):
 
 
 def save_order(program, path):
-    program.keys(program.main_window(), "alt+a")
+    program.press("alt+a")
     dialog = program.wait_window("Sacuvajte PlayListu")
     program.type(dialog, str(path))
     program.keys(dialog, "Return")
@@ -295,7 +322,7 @@ def save_order(program, path):
 
 
 def open_order(program, path):
-    program.keys(program.main_window(), "alt+o")
+    program.press("alt+o")
     dialog = program.wait_window("Otvorite PlayListu")
     program.type(dialog, str(path))
     program.keys(dialog, "Return")
@@ -318,7 +345,7 @@ def rock_order():
 def add_all_of_a_source_cd(s):
     make_shop(s.shop, [ROCK, POP])
     program = s.start()
-    program.keys(program.main_window(), "alt+s")
+    program.press("alt+s")
     program.expect_no_window(ERROR_TITLE)
     save_order(program, s.shop / "narudzba.txt")
     expect_file(s.shop / "narudzba.txt", order_lines(rock_order()))
@@ -331,9 +358,11 @@ def duplicate_refused(s):
     program = s.start()
     window = program.main_window()
     # The first file of the list becomes current and selected, then is added twice.
-    program.keys(window, "Tab", "space", "alt+d")
+    program.tab_to("lstCD")
+    program.keys(window, "space")
+    program.press("alt+d")
     program.expect_no_window("Trenutna datoteka vec je dodana")
-    program.keys(program.main_window(), "alt+d")
+    program.press("alt+d")
     program.answer("Trenutna datoteka vec je dodana", "Return")
     save_order(program, s.shop / "narudzba.txt")
     expect_file(s.shop / "narudzba.txt", order_lines(rock_order()[:1]))
@@ -345,10 +374,12 @@ def capacity_warning_once(s):
     big = [(f"spot{i}.DAT", "300.0000") for i in range(3)]
     make_shop(s.shop, [big, ROCK])
     program = s.start()
-    program.keys(program.main_window(), "alt+s")
+    program.press("alt+s")
     program.answer("Previse datoteka izabrano", "Return")
     # Still over the capacity: adding more does not warn again.
-    program.keys(program.main_window(), "Down", "alt+s")
+    program.tab_to("cmbCDovi")
+    program.keys(program.main_window(), "Down")
+    program.press("alt+s")
     program.expect_no_window("Previse datoteka izabrano")
     program.exit_with_izlaz()
 
@@ -357,9 +388,9 @@ def capacity_warning_once(s):
 def save_and_open_again(s):
     make_shop(s.shop, [ROCK, POP])
     program = s.start()
-    program.keys(program.main_window(), "alt+s")
+    program.press("alt+s")
     save_order(program, s.shop / "prva.txt")
-    program.keys(program.main_window(), "alt+z")  # remove all
+    program.press("alt+z")  # remove all
     open_order(program, s.shop / "prva.txt")
     save_order(program, s.shop / "druga.txt")
     expect_file(s.shop / "druga.txt", order_lines(rock_order()))
@@ -368,18 +399,20 @@ def save_and_open_again(s):
 
 @scenario
 def search_all_then_add_all(s):
-    make_shop(s.shop, [ROCK, POP, [("d-remix.mp3", "001.0001")]])
+    make_shop(s.shop, [ROCK, [("Ples.mp3", "005.0000")] + POP, [("ples-remix.mp3", "001.0001")]])
     program = s.start()
-    program.keys(program.main_window(), "alt+n")
+    program.press("alt+n")
     finder = program.wait_window("Pronadjite datoteku")
     # The text box has the focus; Tab and Right choose "Pretrazi sve CD-ove", Enter searches.
-    program.type(finder, "d")
+    program.type(finder, "ples")
     program.keys(finder, "Tab", "Right", "Return")
-    program.keys(program.main_window(), "alt+s")
+    program.expect_no_window("Pronadjite datoteku")
+    program.disabled.discard("cmdNadjiSve")
+    program.press("alt+s")
     save_order(program, s.shop / "nadjeno.txt")
     expect_file(s.shop / "nadjeno.txt", order_lines([
-        ("CD 002", "D:\\CD2\\d.mp3", "005.0000"),
-        ("CD 003", "D:\\CD3\\d-remix.mp3", "001.0001"),
+        ("CD 002", "D:\\CD2\\Ples.mp3", "005.0000"),
+        ("CD 003", "D:\\CD3\\ples-remix.mp3", "001.0001"),
     ]))
     program.exit_with_izlaz()
 
@@ -390,17 +423,35 @@ def previous_orders_answered_no(s):
     (s.shop / "stari.txt").write_bytes(order_lines(rock_order()[1:2]))
     program = s.start()
     window = program.main_window()
-    # "Otvorite stare CD-ove" has no mnemonic: from the CD chooser, Shift+Tab twice.
-    program.keys(window, "shift+Tab", "shift+Tab", "space")
+    program.tab_to("cmdProsli")  # "Otvorite stare CD-ove" has no mnemonic
+    program.keys(window, "space")
     program.answer("Broj CD-ova", "Return")
     dialog = program.wait_window("Otvorite stari CD 1")
     program.type(dialog, str(s.shop / "stari.txt"))
     program.keys(dialog, "Return")
-    program.keys(program.main_window(), "alt+s")
+    program.press("alt+s")
     program.answer("Datoteke se podudaraju", "Escape")  # No
     save_order(program, s.shop / "narudzba.txt")
     order = rock_order()
     expect_file(s.shop / "narudzba.txt", order_lines([order[0], order[2]]))
+    program.exit_with_izlaz()
+
+
+@scenario
+def options_ok_stores_settings(s):
+    make_shop(s.shop, [ROCK])
+    program = s.start()
+    program.tab_to("cmdOpcije")  # "Opcije" has no mnemonic
+    program.keys(program.main_window(), "space")
+    program.answer("Opcije", "Return")  # OK is the default button
+    settings = configparser.ConfigParser()
+    settings.read(s.settings_file)
+    stored = {(section, key): settings.get(section, key, fallback=None)
+              for section in ("Boje", "Izabrano") for key in ("1", "2")}
+    expected = {("Boje", "1"): "0", ("Boje", "2"): "64", ("Izabrano", "1"): "1",
+                ("Izabrano", "2"): "1"}
+    if stored != expected:
+        raise Failure(f"{s.settings_file} holds {stored}, expected {expected}")
     program.exit_with_izlaz()
 
 
