@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
 # Builds Zbirnik with its tests and benchmarks and runs every test; exits non-zero on any failure.
+#   ./test.sh             the normal build in build/
+#   ./test.sh --sanitize  the whole test suite built with AddressSanitizer and
+#                         UndefinedBehaviorSanitizer in build-asan/ (see scripts/sanitizers.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
-install_missing_packages "${BUILD_PACKAGES[@]}"
+install_missing_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+if [ "${1:-}" = "--sanitize" ]; then
+    source scripts/sanitizers.sh
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZBIRNIK_SANITIZE=ON \
+        -DZBIRNIK_BENCHMARKS=OFF >/dev/null
+    cmake --build build-asan -j2
+    ctest --test-dir build-asan --output-on-failure -j2
+    exit
+fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2

@@ -16,3 +16,7 @@ install_missing_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2)
+# The fuzzers need clang with its sanitizer and libFuzzer run-time.
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+# The end-to-end tests run the real program under Xvfb and drive it with xdotool.
+TEST_PACKAGES=(xvfb xauth xdotool python3)

@@ -29,9 +29,11 @@ std::optional<double> floorOfNumber(QStringView text)
     return std::floor(value);
 }
 
-QString padded(qint64 value, int width)
+// Whole numbers are formatted from the double itself: a total made of size texts such as
+// "9e99" is far beyond any integer type.
+QString padded(double value, int width)
 {
-    const QString digits = QString::number(value < 0 ? -value : value).rightJustified(width, u'0');
+    const QString digits = QString::number(std::abs(value), 'f', 0).rightJustified(width, u'0');
     return value < 0 ? u'-' + digits : digits;
 }
 
@@ -52,7 +54,7 @@ QString format(double totalBytes)
 {
     const double mebibytes = std::floor(totalBytes / kMebibyte);
     const double kibibytes = std::floor(totalBytes / kKibibyte) - mebibytes * 1024;
-    return padded(qint64(mebibytes), 3) + u'.' + padded(qint64(kibibytes), 4);
+    return padded(mebibytes, 3) + u'.' + padded(kibibytes, 4);
 }
 
 } // namespace SizeText
