@@ -30,7 +30,9 @@ void writeAll(const QString& path, const QByteArray& bytes)
         throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
                                .arg(QDir::toNativeSeparators(path), file.errorString()));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write cut short (a full disk) shows in the count written; a
+    // buffered write would lose that and commit a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail();
     if (file.write(bytes) != bytes.size())
         fail();

@@ -1,0 +1,254 @@
+// What the world throws at the program: files that vanish, cannot be read or written, a
+// full disk, empty files, garbage, huge files and every 8-bit character. Each gets a clear
+// message or the right result, and the order is never lost.
+#include "MainWindowFixture.h"
+#include "common/TestRegistry.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const QList<FileRow> kOrder{
+    {QStringLiteral("CD 001: a.mp3"), QStringLiteral("D:\\a.mp3"), QStringLiteral("004.0512")},
+    {QStringLiteral("CD 002: b.DAT"), QStringLiteral("D:\\b.DAT"), QStringLiteral("040.0000")}};
+
+// Starts a window over a two-CD shop with the order above.
+frmzBIRNIK& startWithOrder(MainWindowFixture& f)
+{
+    f.writeShop({{QStringLiteral("D:\\x.mp3,001.0000")}, {QStringLiteral("D:\\y.mp3,002.0000")}});
+    frmzBIRNIK& w = f.start();
+    w.order().append(kOrder);
+    return w;
+}
+
+bool runningAsRoot()
+{
+    return geteuid() == 0;
+}
+
+// Limits the size of files this process writes, as a full disk would; a write past it
+// fails instead of raising a signal.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class FaultsFromOutsideTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void listingThatCannotBeReadIsNamed()
+    {
+        MainWindowFixture f;
+        frmzBIRNIK& w = startWithOrder(f);
+        // A folder where the listing should be cannot be read as a file, even by root.
+        const QString listing = f.path(QStringLiteral("PlayLists/Muzika 002.kat"));
+        QFile::remove(listing);
+        QVERIFY(QDir().mkpath(listing));
+        w.cmbCDovi->setCurrentIndex(1);
+        w.cmbCDovi_Click();
+        QCOMPARE(w.files().count(), 0);
+        QCOMPARE(w.lblInformation[0]->text(), QStringLiteral("Ukupno datoteka na CD-u : 0"));
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("Muzika 002.kat")));
+        QCOMPARE(w.order().model().rows(), kOrder);
+    }
+
+    void listingWithoutReadPermission()
+    {
+        if (runningAsRoot())
+            QSKIP("permissions do not bind root");
+        MainWindowFixture f;
+        frmzBIRNIK& w = startWithOrder(f);
+        QFile::setPermissions(f.path(QStringLiteral("PlayLists/Muzika 002.kat")), {});
+        w.cmbCDovi->setCurrentIndex(1);
+        w.cmbCDovi_Click();
+        QCOMPARE(w.files().count(), 0);
+        QCOMPARE(f.prompts.shown.size(), 1);
+    }
+
+    void saveThatCannotBeWrittenKeepsTheOrder()
+    {
+        MainWindowFixture f;
+        frmzBIRNIK& w = startWithOrder(f);
+        // A folder that is really a file cannot hold the order file, even for root.
+        writeTestFile(f.path(), QStringLiteral("datoteka"), "x");
+        f.dialogs.files = {f.path(QStringLiteral("datoteka/narudzba.txt"))};
+        w.cmdSave_Click();
+        QCOMPARE(f.prompts.titles(), QStringList{"Greska"});
+        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("narudzba.txt")));
+        QCOMPARE(w.order().model().rows(), kOrder);
+    }
+
+    void fullDiskLeavesTheOldFileWhole()
+    {
+        MainWindowFixture f;
+        frmzBIRNIK& w = startWithOrder(f);
+        const QString path = f.path(QStringLiteral("narudzba.txt"));
+        writeTestFile(f.path(), QStringLiteral("narudzba.txt"), "stara narudzba\r\n");
+        QList<FileRow> many;
+        for (int i = 0; i < 200; ++i)
+            many.append({QStringLiteral("CD 001: %1.mp3").arg(i),
+                         QStringLiteral("D:\\%1.mp3").arg(i), QStringLiteral("001.0000")});
+        w.order().append(many);
+        f.dialogs.files = {path};
+        {
+            const FileSizeLimit diskFull(512);
+            w.cmdSave_Click();
+        }
+        QCOMPARE(f.prompts.titles(), QStringList{"Greska"});
+        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("narudzba.txt")));
+        QCOMPARE(readTestFile(path), QByteArray("stara narudzba\r\n"));
+        QCOMPARE(w.order().count(), 202);
+    }
+
+    void filesThatVanishBetweenSteps()
+    {
+        MainWindowFixture f;
+        frmzBIRNIK& w = startWithOrder(f);
+        // A saved order chosen in the open dialog, gone before it is read.
+        const QString gone = f.path(QStringLiteral("nestala.txt"));
+        f.dialogs.files = {gone};
+        w.cmdOpen_Click();
+        QCOMPARE(w.order().model().rows(), kOrder);
+        QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("2"));
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("nestala.txt")));
+
+        // A previous CD's order named, then deleted before the next addition.
+        w.shared().ProsliCD = {QString(), gone};
+        w.shared().BrojProslihCD = 1;
+        w.cmdDodajSve_Click();
+        QCOMPARE(f.prompts.shown.size(), 2);
+        QVERIFY(f.prompts.shown[1].text.contains(QStringLiteral("nestala.txt")));
+        QCOMPARE(w.order().count(), 3);
+        QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("3"));
+
+        // The listing of the shown source CD deleted before it is chosen again.
+        QFile::remove(f.path(QStringLiteral("PlayLists/Muzika 001.kat")));
+        w.cmbCDovi_Click();
+        QCOMPARE(w.files().count(), 0);
+        QCOMPARE(w.order().count(), 3);
+    }
+
+    void emptyFiles()
+    {
+        MainWindowFixture f;
+        f.writeShop({{}});
+        frmzBIRNIK& w = f.start();
+        QCOMPARE(w.files().count(), 0);
+        QCOMPARE(w.lblInformation[1]->text(),
+                 QStringLiteral("Velicina svih datoteka na CD-u : 000.0000"));
+        const QString empty = writeTestFile(f.path(), QStringLiteral("prazna.txt"), {});
+        f.dialogs.files = {empty};
+        w.cmdOpen_Click();
+        QCOMPARE(w.order().count(), 0);
+        QVERIFY(f.prompts.shown.isEmpty());
+    }
+
+    void binaryGarbage()
+    {
+        MainWindowFixture f;
+        QByteArray garbage(64 * 1024, Qt::Uninitialized);
+        QRandomGenerator random(20261207);
+        for (char& byte : garbage)
+            byte = char(random.bounded(256));
+        f.writeShopList({QStringLiteral("Smece")});
+        writeTestFile(f.path(), QStringLiteral("PlayLists/Muzika 001.kat"), garbage);
+        frmzBIRNIK& w = f.start();
+        QVERIFY(w.files().count() > 0);
+        QVERIFY(f.prompts.shown.size() <= 2); // sizes that are not numbers, a cut record
+
+        f.prompts.shown.clear();
+        w.cmdDodajSve_Click();
+        QCOMPARE(w.lblBrojNarucenih->text(), QString::number(w.order().count()));
+        const QString opened = writeTestFile(f.path(), QStringLiteral("smece.txt"), garbage);
+        const int before = w.order().count();
+        f.dialogs.files = {opened};
+        w.cmdOpen_Click();
+        QVERIFY(w.order().count() >= before);
+        QCOMPARE(w.lblBrojNarucenih->text(), QString::number(w.order().count()));
+    }
+
+    void hugeListingAndLongLines()
+    {
+        MainWindowFixture f;
+        // About 100 MB: a million records of a hundred bytes (a tenth of that under the
+        // sanitizers, which make every allocation far slower).
+#if defined(__SANITIZE_ADDRESS__)
+        constexpr int kRecords = 100'000;
+#else
+        constexpr int kRecords = 1'000'000;
+#endif
+        QByteArray listing;
+        const QByteArray record =
+            "\"D:\\Muzika\\Jako duga fascikla sa pjesmama\\Pjesma sa vrlo dugim imenom koje se "
+            "ponavlja.mp3\",\"003.0512\"\r\n";
+        listing.reserve(record.size() * kRecords + 2'000'000);
+        for (int i = 0; i < kRecords; ++i)
+            listing += record;
+        // And one line of a megabyte.
+        listing += "D:\\" + QByteArray(1 << 20, 'x') + "\\kraj.mp3,001.0000\r\n";
+        f.writeShopList({QStringLiteral("Veliki")});
+        writeTestFile(f.path(), QStringLiteral("PlayLists/Muzika 001.kat"), listing);
+        QElapsedTimer timer;
+        timer.start();
+        frmzBIRNIK& w = f.start();
+        qInfo("a listing of %lld MB loaded in %lld ms", listing.size() >> 20, timer.elapsed());
+        QCOMPARE(w.files().count(), kRecords + 1);
+        QCOMPARE(w.files().at(kRecords).text, QStringLiteral("kraj.mp3"));
+        QVERIFY(f.prompts.shown.isEmpty());
+    }
+
+    void everyHighByteInNamesSurvivesAnOrderFile()
+    {
+        MainWindowFixture f;
+        QByteArray name;
+        for (int b = 128; b < 256; ++b)
+            name.append(char(b));
+        f.writeShopList({QStringLiteral("Znakovi")});
+        writeTestFile(f.path(), QStringLiteral("PlayLists/Muzika 001.kat"),
+                      "\"D:\\" + name + ".mp3\",\"001.0000\"\r\n");
+        frmzBIRNIK& w = f.start();
+        QCOMPARE(w.files().at(0).text, TextCodec::decode(name + ".mp3"));
+        w.cmdDodajSve_Click();
+        const QString path = f.path(QStringLiteral("znakovi.txt"));
+        f.dialogs.files = {path};
+        w.cmdSave_Click();
+        QCOMPARE(readTestFile(path), "\"CD 001\",\"D:\\" + name + ".mp3\",\"001.0000\"\r\n");
+        w.cmdIzbrisiSve_Click();
+        f.dialogs.files = {path};
+        w.cmdOpen_Click();
+        QCOMPARE(w.order().model().at(0).text, TextCodec::decode("CD 001: " + name + ".mp3"));
+        QVERIFY(f.prompts.shown.isEmpty());
+    }
+};
+
+ZBIRNIK_TEST(FaultsFromOutsideTest)
+#include "FaultsFromOutsideTest.moc"
