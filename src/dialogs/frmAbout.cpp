@@ -161,11 +161,14 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || (widget != this && widget->parentWidget() != this))
         return QDialog::eventFilter(watched, event);
+    const bool move = event->type() == QEvent::MouseMove;
+    if (!move && event->type() != QEvent::MouseButtonRelease)
+        return QDialog::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseMove) {
+    if (move) {
         const QPoint position = widget->mapTo(this, mouse->position().toPoint());
         pointerOver(childAt(position));
-    } else if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+    } else if (mouse->button() == Qt::LeftButton &&
                widget->rect().contains(mouse->position().toPoint())) {
         if (widget == Label1)
             Label1_Click();
