@@ -15,6 +15,8 @@ struct FileRow
 
     bool operator==(const FileRow&) const = default;
 };
+// Rows of a million-row search result move in memory as plain bytes when the list grows.
+Q_DECLARE_TYPEINFO(FileRow, Q_RELOCATABLE_TYPE);
 
 // The rows of the file list or of the order, shown by a list view.
 class FileRowsModel : public QAbstractListModel

@@ -26,6 +26,7 @@ struct ListingRecord
     QString fullPath;
     QString size;
 };
+Q_DECLARE_TYPEINFO(ListingRecord, Q_RELOCATABLE_TYPE);
 
 // The records of one listing file. A listing that ends inside a record keeps the records
 // read before it, and fault names the file.
