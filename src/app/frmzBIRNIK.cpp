@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <optional>
 
 namespace {
 
@@ -87,26 +88,26 @@ bool frmzBIRNIK::Form_Load(const QString& startFolder)
 // A stored value that is not a number, or is out of range, keeps its default.
 void frmzBIRNIK::readStoredOptions()
 {
-    SettingsStore& store = m_platform.settings;
-    for (int kind = 0; kind < 2; ++kind) {
-        const QString key = QString::number(kind + 1);
+    const auto stored = [this](const QString& section, int kind, qlonglong current,
+                               qlonglong highest) -> std::optional<qlonglong> {
         bool ok = false;
         const qlonglong value =
-            store.read(QStringLiteral("Boje"), key, QString::number(m_opcije->colour(kind)))
+            m_platform.settings.read(section, QString::number(kind + 1), QString::number(current))
                 .trimmed()
                 .toLongLong(&ok);
-        if (ok && value >= 0 && value <= 0xFFFFFF)
-            m_opcije->setColour(kind, quint32(value));
+        if (!ok || value < 0 || value > highest)
+            return std::nullopt;
+        return value;
+    };
+    for (int kind = 0; kind < 2; ++kind) {
+        if (const auto colour =
+                stored(QStringLiteral("Boje"), kind, m_opcije->colour(kind), 0xFFFFFF))
+            m_opcije->setColour(kind, quint32(*colour));
     }
     for (int kind = 0; kind < 2; ++kind) {
-        const QString key = QString::number(kind + 1);
-        bool ok = false;
-        const int state =
-            store.read(QStringLiteral("Izabrano"), key, QString::number(m_opcije->kindState(kind)))
-                .trimmed()
-                .toInt(&ok);
-        if (ok && state >= 0 && state <= 2)
-            m_opcije->setKindState(kind, state);
+        if (const auto state =
+                stored(QStringLiteral("Izabrano"), kind, m_opcije->kindState(kind), 2))
+            m_opcije->setKindState(kind, int(*state));
     }
 }
 

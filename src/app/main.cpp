@@ -1,4 +1,5 @@
 #include "app/frmzBIRNIK.h"
+#include "dialogs/CentreOnScreen.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/QtCommonDialogBackend.h"
 #include "platform/qt/QtPrompts.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
     frmzBIRNIK window({settings, prompts, dialogs, urls});
     if (!window.Form_Load(QDir::currentPath()))
         return 1;
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    centreOnScreen(&window);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "CentreOnScreen.h"
 #include "DesignFont.h"
+#include "FixedDialog.h"
 #include "Twips.h"
 #include "platform/UrlOpener.h"
 
@@ -28,17 +29,12 @@ void setTextColour(QLabel* label, QPalette::ColorRole systemColour)
 
 frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(urls)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("O Programu"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setUpFixedDialog(this, QStringLiteral("frmAbout"), QStringLiteral("O Programu"), 5880, 2835);
     setModal(true);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/about16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/about.png"), QSize(32, 32));
     setWindowIcon(icon);
-    setFont(defaultDialogFont());
-    setFixedSize(Twips::toPixels(5880), Twips::toPixels(2835));
     setMouseTracking(true);
     installEventFilter(this);
 

@@ -2,6 +2,7 @@
 
 #include "CentreOnScreen.h"
 #include "DesignFont.h"
+#include "FixedDialog.h"
 #include "Twips.h"
 #include "listings/ListingSearch.h"
 #include "platform/ZbirnikError.h"
@@ -18,13 +19,9 @@
 frmNadji::frmNadji(FindTarget target, QWidget* parent)
     : QDialog(parent), m_target(std::move(target))
 {
-    setObjectName(QStringLiteral("frmNadji"));
-    setWindowTitle(QStringLiteral("Pronadjite datoteku"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setUpFixedDialog(this, QStringLiteral("frmNadji"), QStringLiteral("Pronadjite datoteku"), 5985,
+                     1995);
     setModal(false);
-    setFont(defaultDialogFont());
-    setFixedSize(Twips::toPixels(5985), Twips::toPixels(1995));
 
     lblNadj = new QLabel(QStringLiteral("Tekst za trazenje:"), this);
     lblNadj->setObjectName(QStringLiteral("lblNadj"));

@@ -3,6 +3,7 @@
 #include "CentreOnScreen.h"
 #include "ColourSwatch.h"
 #include "DesignFont.h"
+#include "FixedDialog.h"
 #include "Twips.h"
 #include "platform/CommonDialog.h"
 #include "platform/SettingsStore.h"
@@ -16,13 +17,8 @@
 frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_colourPicker(colourPicker), m_settings(settings)
 {
-    setObjectName(QStringLiteral("frmOpcije"));
-    setWindowTitle(QStringLiteral("Opcije"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    setUpFixedDialog(this, QStringLiteral("frmOpcije"), QStringLiteral("Opcije"), 3690, 1875);
     setModal(true);
-    setFont(defaultDialogFont());
-    setFixedSize(Twips::toPixels(3690), Twips::toPixels(1875));
 
     fraIzlistaj = new QGroupBox(QStringLiteral("Izlistaj:"), this);
     fraIzlistaj->setObjectName(QStringLiteral("fraIzlistaj"));
