@@ -17,7 +17,7 @@ void frmzBIRNIK::cmdNadji_Click()
         target.putanja = m_shared.Putanja;
         target.sourceCdCount = [this] { return cmbCDovi->count(); };
         target.selectedSourceCd = [this] { return cmbCDovi->currentIndex() + 1; };
-        target.showFound = [this](QList<FileRow> rows) {
+        target.showFound = [this](PackedRows rows) {
             m_files.setRows(std::move(rows));
             SaberiVelicine(0);
             cmdNadjiSve->setEnabled(true);

@@ -2,8 +2,6 @@
 
 #include "dialogs/Twips.h"
 #include "dialogs/frmOpcije.h"
-#include "listings/FileKind.h"
-#include "listings/ImeDatoteke.h"
 #include "listings/ShopFiles.h"
 #include "listings/SizeText.h"
 #include "platform/Prompts.h"
@@ -18,6 +16,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <optional>
+#include <ranges>
 
 namespace {
 
@@ -117,16 +116,9 @@ void frmzBIRNIK::cmbCDovi_Click()
     const int cdNumber = cmbCDovi->currentIndex() + 1;
     QString fault;
     guarded([&] {
-        const Listing listing = readListing(ShopFiles::listingPath(m_shared.Putanja, cdNumber));
-        const int mp3State = m_opcije->kindState(0);
-        const int videoState = m_opcije->kindState(1);
-        QList<FileRow> rows;
-        rows.reserve(listing.records.size());
-        for (const ListingRecord& record : listing.records) {
-            if (passesKindFilter(record.fullPath, mp3State, videoState))
-                rows.append({ImeDatoteke(record.fullPath), record.fullPath, record.size});
-        }
-        m_files.setRows(std::move(rows));
+        LoadedListing listing = loadListing(ShopFiles::listingPath(m_shared.Putanja, cdNumber),
+                                            m_opcije->kindState(0), m_opcije->kindState(1));
+        m_files.setRows(std::move(listing.rows));
         fault = listing.fault;
     });
     SaberiVelicine(0);
@@ -141,7 +133,9 @@ void frmzBIRNIK::cmbCDovi_Click()
 void frmzBIRNIK::SaberiVelicine(int mode)
 {
     const FileRowsModel& list = mode == 0 ? m_files : m_order.model();
-    const SizeSum sum = sumSizes(list.rows(), [](const FileRow& row) { return row.size; });
+    const PackedRows& rows = list.packed();
+    const SizeSum sum =
+        sumSizes(std::views::iota(0, rows.count()), [&](int row) { return rows.size(row); });
     const QString caption = SizeText::format(sum.bytes);
 
     if (!sum.invalidPositions.isEmpty()) {

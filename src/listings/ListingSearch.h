@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileRowsModel.h"
+#include "PackedRows.h"
+#include "WorkControl.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -34,15 +34,17 @@ struct SearchRequest
 struct SearchResult
 {
     // Matches in file order, source CD after source CD.
-    QList<FileRow> rows;
+    PackedRows rows;
     // One text per listing file that could not be read, or could be read only in part.
     QStringList problems;
 };
 
-// Searches the listing files of the scope. A listing that cannot be read does not stop
-// the search: it is named in problems and the other source CDs are still searched.
-// Throws ZbirnikError before reading anything when the text is not a valid pattern.
-SearchResult searchListings(const SearchRequest& request);
+// Searches the listing files of the scope, several at once on a machine of several cores.
+// A listing that cannot be read does not stop the search: it is named in problems and the
+// other source CDs are still searched. Throws ZbirnikError before reading anything when the
+// text is not a valid pattern. With control, reports the source CDs done as progress and
+// stops early when asked (the result is then incomplete).
+SearchResult searchListings(const SearchRequest& request, WorkControl* control = nullptr);
 
 // One message naming the listing files a search could not read.
 QString describeSearchProblems(const QStringList& problems);

@@ -1,5 +1,7 @@
 #include "RecordReader.h"
 
+#include "FieldRules.h"
+
 Record RecordReader::read(int fieldCount)
 {
     Record record;
@@ -11,55 +13,8 @@ Record RecordReader::read(int fieldCount)
     return record;
 }
 
-bool RecordReader::atLineEnd() const
-{
-    const QChar c = m_text[m_pos];
-    return c == u'\r' || c == u'\n';
-}
-
-// Consumes the comma or line end that closes a field, if one stands at the position.
-void RecordReader::consumeSeparator()
-{
-    if (atEnd())
-        return;
-    const QChar c = m_text[m_pos];
-    if (c == u',' || c == u'\n') {
-        ++m_pos;
-    } else if (c == u'\r') {
-        ++m_pos;
-        if (!atEnd() && m_text[m_pos] == u'\n')
-            ++m_pos;
-    }
-}
-
 QString RecordReader::readField()
 {
-    const qsizetype size = m_text.size();
-    while (m_pos < size && m_text[m_pos] == u' ')
-        ++m_pos;
-    if (m_pos >= size)
-        return {};
-
-    if (m_text[m_pos] == u'"') {
-        const qsizetype start = m_pos + 1;
-        qsizetype close = m_text.indexOf(u'"', start);
-        if (close < 0)
-            close = size;
-        QString field = m_text.sliced(start, close - start);
-        m_pos = close + 1;
-        // Whatever stands between the closing quote and the next separator is dropped.
-        while (m_pos < size && m_text[m_pos] != u',' && !atLineEnd())
-            ++m_pos;
-        consumeSeparator();
-        return field;
-    }
-
-    const qsizetype start = m_pos;
-    while (m_pos < size && m_text[m_pos] != u',' && !atLineEnd())
-        ++m_pos;
-    qsizetype end = m_pos;
-    while (end > start && m_text[end - 1] == u' ')
-        --end;
-    consumeSeparator();
-    return m_text.sliced(start, end - start);
+    const FieldRules::Span field = FieldRules::nextField(QStringView(m_text), m_pos);
+    return m_text.sliced(field.start, field.length);
 }

@@ -29,8 +29,6 @@ public:
 
 private:
     QString readField();
-    bool atLineEnd() const;
-    void consumeSeparator();
 
     QString m_text;
     qsizetype m_pos = 0;

@@ -1,9 +1,11 @@
 #include "SearchPattern.h"
 
+#include "platform/TextCodec.h"
 #include "platform/ZbirnikError.h"
 
 #include <QVarLengthArray>
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -46,6 +48,7 @@ SearchPattern::SearchPattern(QStringView pattern, QStringView shownText)
             m_tokens.push_back({Kind::Literal, upper(c)});
         }
     }
+    compileParts();
 }
 
 SearchPattern SearchPattern::containing(QStringView text)
@@ -117,50 +120,127 @@ bool SearchPattern::tokenMatches(const Token& token, char16_t c) const
     return false;
 }
 
+void SearchPattern::compileParts()
+{
+    const std::array<char16_t, 256>& characters = TextCodec::characters();
+    m_byteMatches.resize(m_tokens.size());
+    for (size_t t = 0; t < m_tokens.size(); ++t) {
+        for (int b = 0; b < 256; ++b)
+            m_byteMatches[t][size_t(b)] = m_tokens[t].kind != Kind::Star &&
+                                          tokenMatches(m_tokens[t], upper(characters[size_t(b)]));
+    }
+    m_leadingStar = !m_tokens.empty() && m_tokens.front().kind == Kind::Star;
+    m_trailingStar = !m_tokens.empty() && m_tokens.back().kind == Kind::Star;
+    for (size_t t = 0; t < m_tokens.size();) {
+        if (m_tokens[t].kind == Kind::Star) {
+            ++t;
+            continue;
+        }
+        Part part{t, 0, {}};
+        while (t < m_tokens.size() && m_tokens[t].kind != Kind::Star)
+            ++t;
+        part.length = qsizetype(t - part.first);
+        part.shift.fill(quint32(part.length));
+        for (qsizetype j = 0; j + 1 < part.length; ++j) {
+            for (int b = 0; b < 256; ++b) {
+                if (m_byteMatches[part.first + size_t(j)][size_t(b)])
+                    part.shift[size_t(b)] = quint32(part.length - 1 - j);
+            }
+        }
+        m_parts.push_back(part);
+    }
+}
+
+namespace {
+
+// The name as matchParts sees it: decoded characters, folded to upper case once.
+struct FoldedName
+{
+    const char16_t* characters;
+    qsizetype length;
+};
+
+// The name as bytes of the file.
+struct ByteName
+{
+    const unsigned char* bytes;
+    qsizetype length;
+};
+
+} // namespace
+
+template <typename Name> bool SearchPattern::matchParts(const Name& name) const
+{
+    const qsizetype length = name.length;
+    const auto tokenAt = [&](size_t t, qsizetype i) {
+        if constexpr (std::is_same_v<Name, ByteName>)
+            return m_byteMatches[t][name.bytes[i]];
+        else
+            return tokenMatches(m_tokens[t], name.characters[i]);
+    };
+    const auto fitsAt = [&](const Part& part, qsizetype at) {
+        // From the last token back: a part that differs at its end fails at once.
+        for (qsizetype j = part.length - 1; j >= 0; --j) {
+            if (!tokenAt(part.first + size_t(j), at + j))
+                return false;
+        }
+        return true;
+    };
+    const auto shiftAt = [&](const Part& part, qsizetype lastPosition) -> qsizetype {
+        if constexpr (std::is_same_v<Name, ByteName>)
+            return part.shift[name.bytes[lastPosition]];
+        else
+            return 1;
+    };
+
+    if (m_parts.empty())
+        return m_leadingStar || length == 0;
+    if (!m_leadingStar && !m_trailingStar && m_parts.size() == 1)
+        return length == m_parts[0].length && fitsAt(m_parts[0], 0);
+
+    size_t first = 0;
+    size_t last = m_parts.size();
+    qsizetype from = 0;
+    qsizetype limit = length;
+    if (!m_leadingStar) {
+        const Part& part = m_parts[first++];
+        if (part.length > length || !fitsAt(part, 0))
+            return false;
+        from = part.length;
+    }
+    if (!m_trailingStar) {
+        const Part& part = m_parts[--last];
+        if (from + part.length > length || !fitsAt(part, length - part.length))
+            return false;
+        limit = length - part.length;
+    }
+    // Every part between two stars goes to its leftmost place after the one before it.
+    qsizetype rest = 0;
+    for (size_t p = first; p < last; ++p)
+        rest += m_parts[p].length;
+    for (size_t p = first; p < last; ++p) {
+        const Part& part = m_parts[p];
+        rest -= part.length;
+        qsizetype at = from;
+        while (at + part.length + rest <= limit && !fitsAt(part, at))
+            at += shiftAt(part, at + part.length - 1);
+        if (at + part.length + rest > limit)
+            return false;
+        from = at + part.length;
+    }
+    return true;
+}
+
 bool SearchPattern::matches(QStringView name) const
 {
-    // The empty search text: every name matches.
-    if (m_tokens.size() == 1 && m_tokens[0].kind == Kind::Star)
-        return true;
-
-    // Fold the name once; backtracking then revisits folded characters only.
+    // Fold the name once; every try then looks at folded characters only.
     QVarLengthArray<char16_t, 256> folded(name.size());
     for (qsizetype k = 0; k < name.size(); ++k)
         folded[k] = upper(name[k].unicode());
+    return matchParts(FoldedName{folded.data(), folded.size()});
+}
 
-    const size_t tokenCount = m_tokens.size();
-    const qsizetype length = folded.size();
-    const char16_t* const begin = folded.data();
-    const char16_t* const end = begin + length;
-    size_t t = 0;
-    qsizetype i = 0;
-    // The last star seen, and the name position it has been tried to swallow up to.
-    size_t starToken = tokenCount;
-    qsizetype starEnd = 0;
-    // After a star, the name can only go on where the token after the star matches; when
-    // that is a literal, jump straight to its next occurrence.
-    const auto seekAfterStar = [&](qsizetype from) {
-        const size_t next = starToken + 1;
-        if (next < tokenCount && m_tokens[next].kind == Kind::Literal)
-            return qsizetype(std::find(begin + from, end, m_tokens[next].character) - begin);
-        return from;
-    };
-    while (i < length) {
-        if (t < tokenCount && m_tokens[t].kind == Kind::Star) {
-            starToken = t++;
-            starEnd = i = seekAfterStar(i);
-        } else if (t < tokenCount && tokenMatches(m_tokens[t], folded[i])) {
-            ++t;
-            ++i;
-        } else if (starToken < tokenCount) {
-            // Let the last star swallow more characters and try again after them.
-            t = starToken + 1;
-            starEnd = i = seekAfterStar(starEnd + 1);
-        } else {
-            return false;
-        }
-    }
-    while (t < tokenCount && m_tokens[t].kind == Kind::Star)
-        ++t;
-    return t == tokenCount;
+bool SearchPattern::matchesBytes(QByteArrayView name) const
+{
+    return matchParts(ByteName{reinterpret_cast<const unsigned char*>(name.data()), name.size()});
 }

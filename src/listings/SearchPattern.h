@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <vector>
 
 // A wildcard pattern of the search, compiled once and then matched against many names:
@@ -21,9 +23,12 @@ public:
     // special characters finds every name that contains it.
     static SearchPattern containing(QStringView text);
 
-    // Greedy matching that backtracks only to the last "*": at worst names x tokens steps,
-    // never exponential.
+    // The parts between stars are placed leftmost, one after another: at worst name length
+    // x pattern length steps, and far fewer where a part cannot fit.
     bool matches(QStringView name) const;
+    // The same for a name as it stands in a windows-1250 file, without decoding it: one
+    // table look-up per byte and token, the same result as matching the decoded name.
+    bool matchesBytes(QByteArrayView name) const;
 
 private:
     // shownText is the text an error message names.
@@ -54,9 +59,26 @@ private:
         bool negated = false;
     };
 
+    // A run of tokens between stars, each matching one character.
+    struct Part
+    {
+        size_t first;
+        qsizetype length;
+        // How far the part may move on after a failed try, by the byte under its last token
+        // (the bad-character rule), so a part that cannot fit is passed over quickly.
+        std::array<quint32, 256> shift;
+    };
+
     qsizetype compileList(QStringView pattern, qsizetype open, QStringView shownText);
+    void compileParts();
     bool tokenMatches(const Token& token, char16_t upper) const;
+    template <typename Name> bool matchParts(const Name& name) const;
 
     std::vector<Token> m_tokens;
     std::vector<CharacterSet> m_sets;
+    std::vector<Part> m_parts;
+    bool m_leadingStar = false;
+    bool m_trailingStar = false;
+    // For every token, which bytes it matches.
+    std::vector<std::array<bool, 256>> m_byteMatches;
 };

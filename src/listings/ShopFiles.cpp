@@ -1,5 +1,6 @@
 #include "ShopFiles.h"
 
+#include "FileKind.h"
 #include "RecordReader.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
@@ -40,19 +41,36 @@ QStringList readShopList(const QString& path)
 
 } // namespace ShopFiles
 
-Listing readListing(const QString& path)
+QString listingCutShort(const QString& path, qsizetype recordsRead)
 {
-    RecordReader reader(TextCodec::decode(TextFile::readAll(path)));
-    Listing listing;
-    try {
-        while (!reader.atEnd()) {
-            Record record = reader.read(2);
-            listing.records.append({std::move(record[0]), std::move(record[1])});
-        }
-    } catch (const InputPastEndError&) {
-        listing.fault = QStringLiteral("Datoteka \"%1\" zavrsava usred zapisa (iza zapisa %2).")
-                            .arg(QDir::toNativeSeparators(path))
-                            .arg(listing.records.size());
-    }
+    return QStringLiteral("Datoteka \"%1\" zavrsava usred zapisa (iza zapisa %2).")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(recordsRead);
+}
+
+LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)
+{
+    const QByteArray bytes = TextFile::readAll(path);
+    if (control)
+        control->total = bytes.size();
+    LoadedListing listing;
+    // A listing written by the shop spends about 60 bytes on a record and keeps most of
+    // them; a later squeeze gives back what is left over.
+    listing.rows.reserve(bytes.count('\n') + 1, bytes.size());
+    bool cutShort = false;
+    qsizetype kept = 0;
+    listing.records = scanListing(
+        bytes,
+        [&](QByteArrayView fullPath, QByteArrayView size) {
+            if (!passesKindFilter(fullPath, mp3State, videoState))
+                return;
+            listing.rows.append({}, fullPath, fullPath.lastIndexOf('\\') + 1, size);
+            if (control && (++kept & 0xFFF) == 0)
+                control->done = fullPath.data() - bytes.constData();
+        },
+        cutShort, control);
+    listing.rows.squeeze();
+    if (cutShort)
+        listing.fault = listingCutShort(path, listing.records);
     return listing;
 }

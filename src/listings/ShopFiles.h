@@ -1,6 +1,10 @@
 #pragma once
 
+#include "FieldRules.h"
 #include "FileRowsModel.h"
+#include "WorkControl.h"
+
+#include <QByteArrayView>
 
 #include <QList>
 #include <QString>
@@ -21,20 +25,45 @@ QStringList readShopList(const QString& path);
 
 } // namespace ShopFiles
 
-struct ListingRecord
+// Reads the records of a listing's bytes, calling onRecord(fullPath, size) with views into
+// the bytes for each, until the end or until control asks to stop. Returns the number of
+// records read; a listing that ends inside a record sets endsInsideRecord.
+template <typename OnRecord>
+qsizetype scanListing(QByteArrayView bytes, OnRecord&& onRecord, bool& endsInsideRecord,
+                      const WorkControl* control = nullptr)
 {
-    QString fullPath;
-    QString size;
-};
-Q_DECLARE_TYPEINFO(ListingRecord, Q_RELOCATABLE_TYPE);
+    endsInsideRecord = false;
+    qsizetype records = 0;
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        // A look at the flag every few thousand records keeps the loop tight.
+        if (control && (records & 0xFFF) == 0 && control->isCancelled())
+            break;
+        const FieldRules::Span path = FieldRules::nextField(bytes, pos);
+        if (pos >= bytes.size()) {
+            endsInsideRecord = true;
+            break;
+        }
+        const FieldRules::Span size = FieldRules::nextField(bytes, pos);
+        onRecord(bytes.sliced(path.start, path.length), bytes.sliced(size.start, size.length));
+        ++records;
+    }
+    return records;
+}
 
-// The records of one listing file. A listing that ends inside a record keeps the records
-// read before it, and fault names the file.
-struct Listing
+// The message for a listing that ends inside a record, after the records read before it.
+QString listingCutShort(const QString& path, qsizetype recordsRead);
+
+// The rows of a listing that the kind filter lets through, and the fault of a listing that
+// ends inside a record (the records before it are kept).
+struct LoadedListing
 {
-    QList<ListingRecord> records;
+    PackedRows rows;
     QString fault;
+    qsizetype records = 0;
 };
 
-// Throws ZbirnikError when the file cannot be read.
-Listing readListing(const QString& path);
+// Throws ZbirnikError when the file cannot be read. With control, reports the bytes read
+// as progress and stops early when asked (the result is then incomplete).
+LoadedListing loadListing(const QString& path, int mp3State, int videoState,
+                          WorkControl* control = nullptr);

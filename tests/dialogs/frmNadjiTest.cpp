@@ -23,7 +23,12 @@ class frmNadjiTest : public QObject
     FindTarget target()
     {
         return {m_folder.path() + u'/', [] { return 3; }, [this] { return m_selectedCd; },
-                [this](QList<FileRow> rows) { m_found.append(rows); },
+                [this](const PackedRows& rows) {
+                    QList<FileRow> list;
+                    for (int i = 0; i < rows.count(); ++i)
+                        list.append(rows.at(i));
+                    m_found.append(list);
+                },
                 [this](const QString& text) { m_errors.append(text); }};
     }
 

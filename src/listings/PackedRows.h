@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <vector>
+
+struct FileRow;
+
+// File rows kept as their windows-1250 bytes in one arena, about 25 bytes of bookkeeping
+// and the bytes of the path and size per row, instead of three strings. A row's text is a
+// label (often empty) followed by the name part of its path, so the name is stored once.
+// Rows are decoded only when they are shown or used.
+class PackedRows
+{
+public:
+    int count() const { return int(m_entries.size()); }
+    bool isEmpty() const { return m_entries.empty(); }
+
+    FileRow at(int position) const;
+    QString text(int position) const;
+    QString size(int position) const;
+    // The size text as it stands in the file, for summing without decoding.
+    QByteArrayView sizeBytes(int position) const;
+
+    // The row "label + path[nameStart...]", path and size, all windows-1250 bytes.
+    void append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
+                QByteArrayView size);
+    void append(const FileRow& row);
+    void append(const PackedRows& other);
+    void reserve(qsizetype rows, qsizetype bytes);
+    // Gives unused capacity back once a list has been filled.
+    void squeeze();
+    // The rows at the ascending positions, or every row but those.
+    PackedRows without(const QList<int>& ascendingPositions) const;
+    void clear();
+
+    qsizetype byteCount() const { return m_bytes.size(); }
+    // Memory held, for the benchmark of large listings.
+    qsizetype bytesHeld() const;
+
+private:
+    struct Entry
+    {
+        qint64 offset; // label bytes, then path bytes, then size bytes
+        quint32 labelLength;
+        quint32 pathLength;
+        quint32 nameStart; // within the path
+        quint32 sizeLength;
+    };
+    static constexpr quint32 kWide = 0xFFFFFFFF;
+
+    QByteArrayView label(const Entry& entry) const;
+    QByteArrayView path(const Entry& entry) const;
+    QByteArrayView size(const Entry& entry) const;
+    void appendEntry(const PackedRows& from, const Entry& entry);
+
+    QByteArray m_bytes;
+    std::vector<Entry> m_entries;
+    // Rows with a character that windows-1250 cannot hold keep their text as it is; their
+    // entry has labelLength kWide and offset into this list. Rows read from the shop's files
+    // never need it.
+    QList<FileRow> m_wide;
+};
