@@ -17,6 +17,15 @@ void frmzBIRNIK::cmdNadji_Click()
         target.putanja = m_shared.Putanja;
         target.sourceCdCount = [this] { return cmbCDovi->count(); };
         target.selectedSourceCd = [this] { return cmbCDovi->currentIndex() + 1; };
+        target.search = [this](const SearchRequest& request) {
+            std::optional<SearchResult> result;
+            // A search asked for while other work runs is not started.
+            if (m_busy)
+                return result;
+            offThread({QStringLiteral("Pretraga"), QStringLiteral("Pretrazujem liste CD-ova...")},
+                      [&](WorkControl& control) { result = searchListings(request, &control); });
+            return result;
+        };
         target.showFound = [this](PackedRows rows) {
             m_files.setRows(std::move(rows));
             SaberiVelicine(0);
@@ -38,6 +47,8 @@ void frmzBIRNIK::cmdNadji_Click()
 // Ends the search view: the selected source CD's listing comes back.
 void frmzBIRNIK::cmdNadjiSve_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdNadjiSve_Click))
+        return;
     cmdNadjiSve->setEnabled(false);
     cmbCDovi_Click();
 }

@@ -24,6 +24,8 @@ constexpr qsizetype kMaxOrderItems = 32767;
 
 void frmzBIRNIK::cmdSave_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdSave_Click))
+        return;
     m_otvoriSave.title = QStringLiteral("Sacuvajte PlayListu");
     m_otvoriSave.flags = kSaveFlags;
     if (m_otvoriSave.showSave() == CommonDialog::Result::Cancelled)
@@ -37,6 +39,8 @@ void frmzBIRNIK::cmdSave_Click()
 // the order total are refreshed.
 void frmzBIRNIK::cmdOpen_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdOpen_Click))
+        return;
     m_otvoriSave.title = QStringLiteral("Otvorite PlayListu");
     m_otvoriSave.flags = kOpenFlags;
     if (m_otvoriSave.showOpen() == CommonDialog::Result::Accepted) {
@@ -44,7 +48,11 @@ void frmzBIRNIK::cmdOpen_Click()
             return;
         const QString path = m_otvoriSave.fileName;
         guarded([&] {
-            QList<FileRow> rows = OrderFileReader::read(path);
+            QList<FileRow> rows;
+            // Cancelled: nothing is added, as when the dialog is cancelled.
+            if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
+                           [&](WorkControl&) { rows = OrderFileReader::read(path); }))
+                return;
             if (m_order.count() + rows.size() > kMaxOrderItems) {
                 throw ZbirnikError(
                     QStringLiteral("PlayLista \"%1\" nije otvorena: ima %2 datoteka, a narudzba "

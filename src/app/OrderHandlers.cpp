@@ -69,6 +69,8 @@ void frmzBIRNIK::showDetails(QListView* list, const FileRowsModel& rows)
 
 void frmzBIRNIK::cmdDodaj_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdDodaj_Click))
+        return;
     if (!lstCD->currentIndex().isValid())
         return;
     addEntries(selectedPositions(lstCD));
@@ -76,6 +78,8 @@ void frmzBIRNIK::cmdDodaj_Click()
 
 void frmzBIRNIK::cmdDodajSve_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdDodajSve_Click))
+        return;
     QList<int> positions(m_files.count());
     std::iota(positions.begin(), positions.end(), 0);
     addEntries(positions);
@@ -118,6 +122,8 @@ void frmzBIRNIK::showOrderCount()
 
 void frmzBIRNIK::cmdIzbrisi_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdIzbrisi_Click))
+        return;
     if (!lstCDNarucen->currentIndex().isValid())
         return;
     guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); });
@@ -129,6 +135,8 @@ void frmzBIRNIK::cmdIzbrisi_Click()
 // total is next recomputed.
 void frmzBIRNIK::cmdIzbrisiSve_Click()
 {
+    if (waitIfBusy(&frmzBIRNIK::cmdIzbrisiSve_Click))
+        return;
     m_order.clear();
     showOrderCount();
     lblCDNarucen_Vrijeme->setText(QStringLiteral("000.0000"));

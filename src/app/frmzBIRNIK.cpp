@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <optional>
 #include <ranges>
 
@@ -110,17 +111,70 @@ void frmzBIRNIK::readStoredOptions()
     }
 }
 
+bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress,
+                           const std::function<void(WorkControl&)>& work)
+{
+    m_busy = true;
+    const auto over = qScopeGuard([this] {
+        m_busy = false;
+        if (!m_waiting.isEmpty())
+            QMetaObject::invokeMethod(this, &frmzBIRNIK::runWaitingCommands, Qt::QueuedConnection);
+    });
+    WorkControl control;
+    return BackgroundWork::run(this, progress, control, [&] { work(control); });
+}
+
+bool frmzBIRNIK::waitIfBusy(void (frmzBIRNIK::*command)())
+{
+    if (!m_busy)
+        return false;
+    m_waiting.append(command);
+    return true;
+}
+
+void frmzBIRNIK::runWaitingCommands()
+{
+    const QList<void (frmzBIRNIK::*)()> waiting = std::exchange(m_waiting, {});
+    for (const auto command : waiting)
+        (this->*command)();
+}
+
 void frmzBIRNIK::cmbCDovi_Click()
 {
-    m_files.clear();
-    const int cdNumber = cmbCDovi->currentIndex() + 1;
-    QString fault;
+    if (waitIfBusy(&frmzBIRNIK::cmbCDovi_Click))
+        return;
+    const int index = cmbCDovi->currentIndex();
+    const QString path = ShopFiles::listingPath(m_shared.Putanja, index + 1);
+    const int mp3State = m_opcije->kindState(0);
+    const int videoState = m_opcije->kindState(1);
+    std::optional<LoadedListing> listing;
+    bool cancelled = false;
     guarded([&] {
-        LoadedListing listing = loadListing(ShopFiles::listingPath(m_shared.Putanja, cdNumber),
-                                            m_opcije->kindState(0), m_opcije->kindState(1));
-        m_files.setRows(std::move(listing.rows));
-        fault = listing.fault;
+        try {
+            cancelled = !offThread(
+                {QStringLiteral("Ucitavanje"), QStringLiteral("Ucitavam listu datoteka CD-a...")},
+                [&](WorkControl& control) {
+                    listing = loadListing(path, mp3State, videoState, &control);
+                });
+        } catch (...) {
+            // A listing that cannot be read leaves the file list empty.
+            m_files.clear();
+            m_listedIndex = index;
+            throw;
+        }
     });
+    // Cancelled: the lists stay as they were, and the chooser goes back to their source CD.
+    if (cancelled) {
+        if (m_listedIndex >= 0)
+            cmbCDovi->setCurrentIndex(m_listedIndex);
+        return;
+    }
+    QString fault;
+    if (listing) {
+        m_files.setRows(std::move(listing->rows));
+        m_listedIndex = index;
+        fault = listing->fault;
+    }
     SaberiVelicine(0);
     lblInformation[0]->setText(QStringLiteral("Ukupno datoteka na CD-u : ") +
                                QString::number(m_files.count()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundWork.h"
 #include "PlatformServices.h"
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
@@ -81,6 +82,13 @@ private:
     void addEntries(const QList<int>& positions);
     void showOrderCount();
     void setOrderTotalColour(bool over);
+    // Long work of a handler runs off the window's thread; a list command that arrives
+    // meanwhile (a button's delayed click) waits until the work is over and then runs.
+    // Returns false when the customer cancelled the work.
+    bool offThread(const BackgroundWork::Progress& progress,
+                   const std::function<void(WorkControl&)>& work);
+    bool waitIfBusy(void (frmzBIRNIK::*command)());
+    void runWaitingCommands();
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
     void guarded(const std::function<void()>& work);
     void showError(const QString& text);
@@ -124,4 +132,9 @@ private:
     PreviousOrdersIndex m_previousOrders;
     // The order total is over the capacity (its labels are red).
     bool m_overCapacity = false;
+    // The source CD whose listing the file list shows, to go back to when a load is
+    // cancelled; -1 before the first load.
+    int m_listedIndex = -1;
+    bool m_busy = false;
+    QList<void (frmzBIRNIK::*)()> m_waiting;
 };

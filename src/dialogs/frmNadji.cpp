@@ -93,9 +93,9 @@ void frmNadji::cmdNadji_Click()
     request.mp3State = chkVrstaDat[0]->isChecked() ? 1 : 0;
     request.videoState = chkVrstaDat[1]->isChecked() ? 1 : 0;
 
-    SearchResult result;
+    std::optional<SearchResult> result;
     try {
-        result = searchListings(request);
+        result = m_target.search ? m_target.search(request) : searchListings(request);
     } catch (const ZbirnikError& error) {
         m_target.showError(error.message());
         return;
@@ -103,10 +103,13 @@ void frmNadji::cmdNadji_Click()
         m_target.showError(QString::fromLocal8Bit(error.what()));
         return;
     }
+    // Cancelled: the file list stays as it was, and the dialog stays open.
+    if (!result)
+        return;
     hide();
-    m_target.showFound(std::move(result.rows));
-    if (!result.problems.isEmpty())
-        m_target.showError(describeSearchProblems(result.problems));
+    m_target.showFound(std::move(result->rows));
+    if (!result->problems.isEmpty())
+        m_target.showError(describeSearchProblems(result->problems));
 }
 
 void frmNadji::cmdOtkazi_Click()

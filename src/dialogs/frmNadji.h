@@ -1,9 +1,11 @@
 #pragma once
 
 #include "listings/FileRowsModel.h"
+#include "listings/ListingSearch.h"
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -20,6 +22,9 @@ struct FindTarget
     std::function<int()> sourceCdCount;
     // The number of the selected source CD, counted from 1.
     std::function<int()> selectedSourceCd;
+    // Runs the search; nullopt when the customer cancelled it. Without it the dialog
+    // searches by itself.
+    std::function<std::optional<SearchResult>(const SearchRequest&)> search;
     // Takes the found files as the new file list.
     std::function<void(PackedRows)> showFound;
     // Shows one error message.

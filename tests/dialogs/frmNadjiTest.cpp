@@ -22,7 +22,10 @@ class frmNadjiTest : public QObject
 
     FindTarget target()
     {
-        return {m_folder.path() + u'/', [] { return 3; }, [this] { return m_selectedCd; },
+        return {m_folder.path() + u'/',
+                [] { return 3; },
+                [this] { return m_selectedCd; },
+                {},
                 [this](const PackedRows& rows) {
                     QList<FileRow> list;
                     for (int i = 0; i < rows.count(); ++i)
