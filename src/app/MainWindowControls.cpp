@@ -1,6 +1,7 @@
 // The main window's controls as the window's design places them, in twips.
 #include "frmzBIRNIK.h"
 
+#include "ElidedLabel.h"
 #include "dialogs/DesignFont.h"
 #include "dialogs/Twips.h"
 
@@ -111,8 +112,8 @@ void frmzBIRNIK::createControls()
     lblBrojN = label(this, QStringLiteral("lblBrojN"), QStringLiteral("Izabrano Datoteka:"),
                      Qt::AlignRight | Qt::AlignVCenter);
     Twips::place(lblBrojN, 6480, 6240, 1365, 195);
-    lblPjesma =
-        label(this, QStringLiteral("lblPjesma"), QString(), Qt::AlignHCenter | Qt::AlignTop);
+    lblPjesma = named(new ElidedLabel(this), QStringLiteral("lblPjesma"));
+    lblPjesma->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblPjesma->setFont(designFont(13.5));
     Twips::place(lblPjesma, 0, 6600, 11385, 360);
     lblInformation[0] = label(this, QStringLiteral("lblInformation(0)"), QString());

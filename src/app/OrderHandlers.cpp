@@ -60,7 +60,7 @@ void frmzBIRNIK::showDetails(QListView* list, const FileRowsModel& rows)
     const bool valid = current.isValid() && current.row() < rows.count();
     const QString text = valid ? rows.at(current.row()).text : QString();
     const QString size = valid ? rows.at(current.row()).size : QString();
-    lblPjesma->setText(text);
+    lblPjesma->setFullText(text);
     lblVrijeme->setText(size);
     const QColor colour = colourFromValue(m_opcije->colour(isVideoClip(text) ? 1 : 0));
     setTextColour(lblVrijeme, colour);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BackgroundWork.h"
+#include "ElidedLabel.h"
 #include "PlatformServices.h"
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
@@ -113,7 +114,7 @@ public:
     QLabel* lblNaslov;
     QLabel* lblBrojNarucenih;
     QLabel* lblBrojN;
-    QLabel* lblPjesma;
+    ElidedLabel* lblPjesma;
     QLabel* lblInformation[2];
     QLabel* lblCD_Vrijeme;
     QLabel* lblCDNarucen_Vrijeme;
