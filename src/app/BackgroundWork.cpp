@@ -62,7 +62,7 @@ bool run(QWidget* window, const Progress& progress, WorkControl& control,
     };
 
     // Short work: nothing else is handled meanwhile, as on the window's thread.
-    if (finished.tryAcquire(1, timing().heldBackMs))
+    if (timing().heldBackMs > 0 && finished.tryAcquire(1, timing().heldBackMs))
         return done();
 
     BusyCursor busy;

@@ -21,7 +21,7 @@ struct Timing
     int heldBackMs = 100;
     int progressMs = 300;
 };
-// Tests set both to 0 to see the progress dialog at once.
+// With both at 0 the progress dialog shows at once, however short the work.
 Timing& timing();
 
 // The captions of the progress dialog.

@@ -22,8 +22,10 @@ void frmzBIRNIK::cmdNadji_Click()
             // A search asked for while other work runs is not started.
             if (m_busy)
                 return result;
-            offThread({QStringLiteral("Pretraga"), QStringLiteral("Pretrazujem liste CD-ova...")},
-                      [&](WorkControl& control) { result = searchListings(request, &control); });
+            if (!offThread(
+                    {QStringLiteral("Pretraga"), QStringLiteral("Pretrazujem liste CD-ova...")},
+                    [&](WorkControl& control) { result = searchListings(request, &control); }))
+                result.reset();
             return result;
         };
         target.showFound = [this](PackedRows rows) {
