@@ -464,6 +464,25 @@ def options_ok_stores_settings(s):
     program.exit_with_izlaz()
 
 
+@scenario
+def cancelling_a_large_listing(s):
+    # Source CD 2 is large enough that loading it shows the progress dialog; the window
+    # answers Esc there while the listing loads, and everything stays as it was.
+    make_shop(s.shop, [ROCK])
+    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
+    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
+        b"".join(b"D:\\V\\%07d.mp3,001.0000\r\n" % i for i in range(1_000_000)) * 6)
+    program = s.start()
+    program.keys(program.main_window(), "Down")
+    program.answer("Ucitavanje", "Escape")
+    program.expect_no_window(ERROR_TITLE, seconds=0.3)
+    # The list and the chooser show source CD 1 again: "Dodaj Sve" adds its files.
+    program.press("alt+s")
+    save_order(program, s.shop / "narudzba.txt")
+    expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+    program.exit_with_izlaz()
+
+
 # --- the runner -------------------------------------------------------------------------
 
 def main():
