@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <optional>
-#include <ranges>
 
 namespace {
 
@@ -187,9 +186,7 @@ void frmzBIRNIK::cmbCDovi_Click()
 void frmzBIRNIK::SaberiVelicine(int mode)
 {
     const FileRowsModel& list = mode == 0 ? m_files : m_order.model();
-    const PackedRows& rows = list.packed();
-    const SizeSum sum =
-        sumSizes(std::views::iota(0, rows.count()), [&](int row) { return rows.size(row); });
+    const SizeSum sum = sumSizes(list.packed());
     const QString caption = SizeText::format(sum.bytes);
 
     if (!sum.invalidPositions.isEmpty()) {

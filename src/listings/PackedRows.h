@@ -21,8 +21,11 @@ public:
     FileRow at(int position) const;
     QString text(int position) const;
     QString size(int position) const;
-    // The size text as it stands in the file, for summing without decoding.
+    // The size text as it stands in the file, for summing without decoding; empty for a row
+    // kept as text.
     QByteArrayView sizeBytes(int position) const;
+    // The row holds a character that windows-1250 cannot: it is kept as text.
+    bool keptAsText(int position) const { return m_entries[size_t(position)].labelLength == kWide; }
 
     // The row "label + path[nameStart...]", path and size, all windows-1250 bytes.
     void append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,

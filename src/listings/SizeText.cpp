@@ -1,5 +1,8 @@
 #include "SizeText.h"
 
+#include "PackedRows.h"
+#include "platform/TextCodec.h"
+
 #include <QLocale>
 #include <cmath>
 
@@ -58,3 +61,25 @@ QString format(double totalBytes)
 }
 
 } // namespace SizeText
+
+SizeSum sumSizes(const PackedRows& rows)
+{
+    SizeSum sum;
+    for (int position = 0; position < rows.count(); ++position) {
+        const QByteArrayView bytes = rows.sizeBytes(position);
+        std::optional<double> value;
+        // A size text is eight characters; longer ones, and rows kept as text, are decoded.
+        char16_t decoded[16];
+        if (bytes.size() <= 16 && !rows.keptAsText(position)) {
+            TextCodec::decodeInto(bytes, decoded);
+            value = SizeText::bytes(QStringView(decoded, bytes.size()));
+        } else {
+            value = SizeText::bytes(rows.size(position));
+        }
+        if (value)
+            sum.bytes += *value;
+        else
+            sum.invalidPositions.append(position);
+    }
+    return sum;
+}

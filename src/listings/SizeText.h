@@ -44,3 +44,8 @@ template <typename Range, typename SizeOf> SizeSum sumSizes(const Range& items, 
     }
     return sum;
 }
+
+class PackedRows;
+
+// The total of the size texts of packed rows, each read where it stands without a copy.
+SizeSum sumSizes(const PackedRows& rows);

@@ -1,0 +1,46 @@
+#include "common/TestRegistry.h"
+#include "listings/FileRowsModel.h"
+#include "listings/SizeText.h"
+
+#include <QTest>
+
+class PackedRowsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Every row comes back exactly as it went in, whatever its text has to do with its path,
+    // and a row with a character that windows-1250 lacks is kept as text.
+    void rowsComeBackUnchanged()
+    {
+        const QList<FileRow> rows = {
+            {"CD 007: pjesma.mp3", "D:\\a\\pjesma.mp3", "004.0512"},
+            {"pjesma.mp3", "D:\\a\\pjesma.mp3", "001.0000"},
+            {"bez kose crte", "bez kose crte", "1"},
+            {"", "D:\\folder\\", ""},
+            {"CD 001: drugo ime.mp3", "D:\\a\\ime.mp3", "002.0000"},
+            {QStringLiteral("čaša Šljiva.DAT"), QStringLiteral("E:\\v\\čaša Šljiva.DAT"),
+             "100.0000"},
+            {QStringLiteral("日本.mp3"), QStringLiteral("D:\\日本.mp3"), "003.0000"},
+            {"x", "D:\\x", QStringLiteral("00ž.0001")},
+        };
+        FileRowsModel model;
+        model.setRows(rows);
+        QCOMPARE(model.rows(), rows);
+        QVERIFY(model.packed().keptAsText(6));
+        QVERIFY(!model.packed().keptAsText(5));
+        QCOMPARE(model.data(model.index(6)).toString(), QStringLiteral("日本.mp3"));
+
+        model.removeAt({0, 6});
+        QCOMPARE(model.rows(), rows.mid(1, 5) + rows.mid(7));
+        model.append(rows[6]);
+        QCOMPARE(model.at(model.count() - 1), rows[6]);
+
+        // The total reads every size where it stands; the ones that are no number are named.
+        const SizeSum sum = sumSizes(model.packed());
+        QCOMPARE(sum.invalidPositions, QList<int>({2, 5}));
+        QCOMPARE(SizeText::format(sum.bytes), QStringLiteral("107.0001"));
+    }
+};
+
+ZBIRNIK_TEST(PackedRowsTest)
+#include "PackedRowsTest.moc"
