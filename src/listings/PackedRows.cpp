@@ -94,8 +94,16 @@ void PackedRows::appendEntry(const PackedRows& from, const Entry& entry)
 
 void PackedRows::append(const PackedRows& other)
 {
-    for (const Entry& entry : other.m_entries)
-        appendEntry(other, entry);
+    // The other arena goes over whole; only the offsets of its rows move.
+    const qint64 bytesBase = m_bytes.size();
+    const qint64 wideBase = m_wide.size();
+    m_bytes.append(other.m_bytes);
+    m_wide.append(other.m_wide);
+    m_entries.reserve(m_entries.size() + other.m_entries.size());
+    for (Entry entry : other.m_entries) {
+        entry.offset += entry.labelLength == kWide ? wideBase : bytesBase;
+        m_entries.push_back(entry);
+    }
 }
 
 void PackedRows::reserve(qsizetype rows, qsizetype bytes)
