@@ -57,9 +57,13 @@ template <typename Text> Span nextField(const Text& text, qsizetype& pos)
 
     if (unit(text, pos) == '"') {
         const qsizetype start = pos + 1;
-        qsizetype close = start;
-        while (close < size && unit(text, close) != '"')
-            ++close;
+        qsizetype close;
+        if constexpr (sizeof(text[0]) == 1)
+            close = text.indexOf('"', start);
+        else
+            close = text.indexOf(u'"', start);
+        if (close < 0)
+            close = size;
         pos = close + 1;
         while (pos < size && unit(text, pos) != ',' && !isLineEnd(text, pos))
             ++pos;

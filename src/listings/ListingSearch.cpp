@@ -1,6 +1,7 @@
 #include "ListingSearch.h"
 
 #include "FileKind.h"
+#include "ImeDatoteke.h"
 #include "SearchPattern.h"
 #include "ShopFiles.h"
 #include "platform/TextFile.h"
@@ -45,12 +46,12 @@ CdResult searchCd(const SearchRequest& request, const SearchPattern& pattern, in
         [&](QByteArrayView fullPath, QByteArrayView size) {
             // The text is matched against the name only, never against the folders; a name
             // that does not match is never decoded.
-            const qsizetype nameStart = fullPath.lastIndexOf('\\') + 1;
-            if (!pattern.matchesBytes(fullPath.sliced(nameStart)))
+            const qsizetype start = nameStart(fullPath);
+            if (!pattern.matchesBytes(fullPath.sliced(start)))
                 return;
             if (!passesKindFilter(fullPath, request.mp3State, request.videoState))
                 return;
-            result.rows.append(label, fullPath, nameStart, size);
+            result.rows.append(label, fullPath, start, size);
         },
         cutShort, control);
     if (cutShort)

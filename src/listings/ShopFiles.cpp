@@ -1,6 +1,7 @@
 #include "ShopFiles.h"
 
 #include "FileKind.h"
+#include "ImeDatoteke.h"
 #include "RecordReader.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
@@ -64,7 +65,7 @@ LoadedListing loadListing(const QString& path, int mp3State, int videoState, Wor
         [&](QByteArrayView fullPath, QByteArrayView size) {
             if (!passesKindFilter(fullPath, mp3State, videoState))
                 return;
-            listing.rows.append({}, fullPath, fullPath.lastIndexOf('\\') + 1, size);
+            listing.rows.append({}, fullPath, nameStart(fullPath), size);
             if (control && (++kept & 0xFFF) == 0)
                 control->done = fullPath.data() - bytes.constData();
         },
