@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Where the file dialogs start before any file has been chosen: the shop folder when orders
+// can be saved there, otherwise (an installed, read-only demo shop) the user's documents.
+QString firstDialogFolder(const QString& shopFolder);
