@@ -8,7 +8,7 @@ QString firstDialogFolder(const QString& shopFolder)
 {
     const QFileInfo shop(shopFolder);
     if (shop.isDir() && shop.isWritable())
-        return shop.absoluteFilePath();
+        return QDir(shopFolder).absolutePath();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }

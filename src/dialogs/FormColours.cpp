@@ -31,8 +31,9 @@ QPalette formPalette()
     const QColor face(240, 240, 240);
     const QColor text(Qt::black);
     const QColor greyText(109, 109, 109);
+    // Window text, button, light, dark, mid, text, bright text, base, window.
     QPalette palette(text, face, Qt::white, QColor(160, 160, 160), QColor(160, 160, 160), text,
-                     Qt::white, text, face);
+                     Qt::white, Qt::white, face);
     palette.setColor(QPalette::Midlight, QColor(227, 227, 227));
     palette.setColor(QPalette::Shadow, QColor(105, 105, 105));
     palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));

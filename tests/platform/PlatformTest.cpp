@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "fakes/FakeDialogBackend.h"
+#include "fakes/MemorySettingsStore.h"
 #include "platform/CommonDialog.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
@@ -74,6 +75,31 @@ private slots:
         QCOMPARE(dialog.colour, 64u);
         QCOMPARE(dialog.showColour(), CommonDialog::Result::Accepted);
         QCOMPARE(dialog.colour, 16711680u);
+    }
+
+    // The folder of the last file chosen is remembered per user: the next dialog, in this run
+    // or the next, starts there; until then, and once it is gone, in the first folder.
+    void fileDialogsStartInTheLastFolderUsed()
+    {
+        QTemporaryDir first, other;
+        FakeDialogBackend backend;
+        MemorySettingsStore settings;
+        CommonDialog dialog(backend);
+        dialog.rememberFolderIn(settings, first.path());
+        backend.files = {other.path() + QStringLiteral("/a.txt"), std::nullopt};
+        dialog.showSave();
+        dialog.showOpen();
+        QCOMPARE(backend.fileRequests[0].folder, first.path());
+        QCOMPARE(backend.fileRequests[1].folder, other.path());
+
+        CommonDialog nextRun(backend);
+        nextRun.rememberFolderIn(settings, first.path());
+        nextRun.showOpen();
+        QCOMPARE(backend.fileRequests[2].folder, other.path());
+        other.remove();
+        nextRun.showOpen();
+        QCOMPARE(backend.fileRequests[3].folder, first.path());
+        QCOMPARE(settings.writes.size(), 1);
     }
 
     void settingsLiveInAPerUserIniFile()
