@@ -6,9 +6,13 @@
 
 QString firstDialogFolder(const QString& shopFolder)
 {
-    const QFileInfo shop(shopFolder);
-    if (shop.isDir() && shop.isWritable())
-        return QDir(shopFolder).absolutePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    const QString shop = QDir(shopFolder).absolutePath();
+    if (QFileInfo(shop).isWritable())
+        return shop;
+    for (const QString& other :
+         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()}) {
+        if (QFileInfo(other).isDir())
+            return other;
+    }
+    return shop;
 }

@@ -55,7 +55,7 @@ bool asksForHelpOrVersion(int argc, char* argv[])
 int showHelpOrVersion(int argc, char* argv[])
 {
     QByteArray shownName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toLocal8Bit();
-    std::vector<char*> arguments(argv, argv + argc);
+    std::vector<char*> arguments(argv, argv + argc + 1); // argv[argc] is the null pointer
     arguments[0] = shownName.data();
     int count = argc;
     QCoreApplication application(count, arguments.data());
