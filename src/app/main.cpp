@@ -12,6 +12,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zbirnik"));
     // The settings are kept under the executable's own name.
     const QString applicationName = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
     QCoreApplication::setApplicationName(applicationName);
