@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_missing_packages "${BUILD_PACKAGES[@]}" dpkg-dev
+install_missing_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 debian=$PWD/packaging/debian
 
 # The package's version is the program's: the changelog must have an entry for it.
