@@ -13,7 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing_packages "${PACKAGE_CHECK_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-deb=$(realpath "${1:-$(ls build/package/zbirnik_*.deb)}")
+deb=$(realpath "${1:-$(ls -t build/package/zbirnik_*.deb | head -n 1)}")
 app_id=org.example.Zbirnik
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
