@@ -2,8 +2,8 @@
 # Checks the Debian package as a packager and a user would, on this machine:
 #   packaging/check-deb.sh [DEB]     (default: the package packaging/make-deb.sh made)
 # 1. lintian finds no error (warnings and overrides are printed);
-# 2. the AppStream metadata validates with no warning, and appstreamcli compose makes a
-#    catalogue of exactly one component from the package's files;
+# 2. the desktop entry and the AppStream metadata validate with no warning, and
+#    appstreamcli compose makes a catalogue of exactly one component from the package's files;
 # 3. apt-get installs the package (with its dependencies);
 # 4. the installed program, started as the desktop entry says (its Exec in its Path) on a
 #    private Xvfb, shows its main window within 30 s; then it is ended.
@@ -23,8 +23,11 @@ step() { echo "== $1"; }
 step "lintian $(basename "$deb")"
 lintian --fail-on error --display-info --show-overrides "$deb"
 
-step "AppStream metadata"
+step "desktop entry and AppStream metadata"
 dpkg-deb -x "$deb" "$work/root"
+desktop_warnings=$(desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop")
+[ -z "$desktop_warnings" ] || { echo "$desktop_warnings"; exit 1; }
+echo "desktop entry: valid"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 appstreamcli compose --no-net --origin=zbirnik --result-root="$work/compose" "$work/root"
 components=$(zcat "$work/compose/usr/share/swcatalog/xml/zbirnik.xml.gz" | grep -c '<component ')
@@ -61,6 +64,7 @@ xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
     fi
     kill $program
     wait $program || true
-    [ "$title" = Zbirnik ] && [ "$owner" = "$program" ]
+    [ "$title" = Zbirnik ] || { echo "a window \"$title\" came up instead of the main window" >&2; exit 1; }
+    [ "$owner" = "$program" ] || { echo "the window is not the started program'\''s" >&2; exit 1; }
 ' check "$path" "$exec_line"
 echo "== the package passed every check"
