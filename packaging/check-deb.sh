@@ -4,7 +4,8 @@
 # 1. lintian finds no error (warnings and overrides are printed);
 # 2. the desktop entry and the AppStream metadata validate with no warning, and
 #    appstreamcli compose makes a catalogue of exactly one component from the package's files;
-# 3. apt-get installs the package (with its dependencies);
+# 3. apt-get installs the package (with its dependencies), and its manual page says what
+#    the installed program's --help says;
 # 4. the installed program, started as the desktop entry says (its Exec in its Path) on a
 #    private Xvfb, shows its main window within 30 s; then it is ended.
 # With ZBIRNIK_SHOT=FILE.png, the screen is saved there once the window is up (needs
@@ -38,6 +39,9 @@ step "apt-get install"
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" ||
     { cat "$work/apt.log"; exit 1; }
 dpkg-query -W -f='${Package} ${Version} ${Status}\n' zbirnik
+
+step "manual page"
+python3 packaging/manual-matches-help.py /usr/bin/zbirnik "$work/root/usr/share/man/man1/zbirnik.1.gz"
 
 step "start from the desktop entry"
 entry=/usr/share/applications/$app_id.desktop

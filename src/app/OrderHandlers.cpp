@@ -1,6 +1,7 @@
 // Building the order: file details on selection, adding and removing.
 #include "frmzBIRNIK.h"
 
+#include "BatchQuestions.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
@@ -83,21 +84,7 @@ void frmzBIRNIK::cmdDodajSve_Click()
 
 void frmzBIRNIK::addEntries(const QList<int>& positions)
 {
-    Prompts& prompts = m_platform.prompts;
-    const AddingPrompts shown{
-        [&](const QString& wanted) {
-            return prompts.message(QStringLiteral("Na proslim CD-ovima ste narucili datoteku ") +
-                                       wanted + QStringLiteral(". Da li zelite je dodati ponovo"),
-                                   QStringLiteral("Datoteke se podudaraju"), MessageIcon::None,
-                                   MessageButtons::YesNo) == MessageAnswer::Yes;
-        },
-        [&](const QString& item) {
-            prompts.message(item + QStringLiteral(" vec ste dodali"),
-                            QStringLiteral("Trenutna datoteka vec je dodana"),
-                            MessageIcon::Information);
-        },
-        [&](const QString& message) { showError(message); }};
-
+    BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     guarded([&] {
         QList<FileRow> entries;
         entries.reserve(positions.size());
@@ -105,9 +92,10 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
             entries.append(m_files.at(position));
         PreviousOrders previous{m_previousOrders,
                                 consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-        addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, shown);
+        addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
     });
     showOrderCount();
+    batch.reportSkipped();
     SaberiVelicine(1);
 }
 

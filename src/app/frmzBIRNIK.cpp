@@ -1,5 +1,7 @@
 #include "frmzBIRNIK.h"
 
+#include "FirstDialogFolder.h"
+#include "dialogs/FormColours.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
@@ -33,6 +35,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmzBIRNIK"));
     setWindowTitle(QStringLiteral("Zbirnik"));
+    useFormColours(this);
     // The icons live in this static library; registering them here keeps the linker from
     // dropping them.
     Q_INIT_RESOURCE(icons);
@@ -41,6 +44,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     setWindowIcon(icon);
     createControls();
     setTabOrder();
+    createKeys();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
@@ -69,6 +73,7 @@ void frmzBIRNIK::showError(const QString& text)
 bool frmzBIRNIK::Form_Load(const QString& startFolder)
 {
     m_shared.Putanja = QDir(startFolder).absolutePath() + u'/';
+    m_otvoriSave.rememberFolderIn(m_platform.settings, firstDialogFolder(m_shared.Putanja));
     readStoredOptions();
 
     const QString shopList = ShopFiles::shopListPath(m_shared.Putanja);
@@ -76,8 +81,9 @@ bool frmzBIRNIK::Form_Load(const QString& startFolder)
         cmbCDovi->addItems(ShopFiles::readShopList(shopList));
     } catch (const ZbirnikError& error) {
         showError(error.message() +
-                  QStringLiteral("\nProgram trazi spisak CD-ova u folderu \"%1\".")
-                      .arg(QDir::toNativeSeparators(startFolder)));
+                  QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
+                                 "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
+                      .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
         return false;
     }
     cmbCDovi->setCurrentIndex(0);
@@ -175,7 +181,7 @@ void frmzBIRNIK::SaberiVelicine(int mode)
     }
 }
 
-// Over the capacity both order total labels are pure red; otherwise they have the normal
+// Over the capacity both order total labels are red; otherwise they have the normal
 // label text colour.
 void frmzBIRNIK::setOrderTotalColour(bool over)
 {
@@ -183,7 +189,7 @@ void frmzBIRNIK::setOrderTotalColour(bool over)
     for (QLabel* label : {lblUkupnoVrijeme, lblCDNarucen_Vrijeme}) {
         QPalette colours = label->palette();
         colours.setColor(QPalette::WindowText,
-                         over ? QColor(255, 0, 0) : palette().color(QPalette::ButtonText));
+                         over ? overCapacityRed() : palette().color(QPalette::ButtonText));
         label->setPalette(colours);
     }
 }
@@ -200,15 +206,4 @@ void frmzBIRNIK::closeEvent(QCloseEvent* event)
     event->accept();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
-}
-
-// Enter runs "&Dodaj >", the window's default button, unless a button has the focus.
-void frmzBIRNIK::keyPressEvent(QKeyEvent* event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
-        cmdDodaj->animateClick();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -7,7 +7,8 @@
 
 // Records every message and input box and answers from a script: Yes/No boxes take the
 // next answer of yesNoAnswers (Yes when none is left), input boxes the next of inputs
-// (empty text, as Cancel gives, when none is left).
+// (empty text, as Cancel gives, when none is left), boxes with buttons of their own the next
+// position of choices (the default button when none is left).
 class FakePrompts : public Prompts
 {
 public:
@@ -17,15 +18,35 @@ public:
         QString title;
         MessageIcon icon;
         MessageButtons buttons;
+        // The captions of a box with buttons of its own ("Yes", "No", "OK" for the standard
+        // ones) and its default button; empty for the other boxes.
+        QStringList ownButtons;
+        int defaultButton = -1;
     };
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override
     {
-        shown.append({text, title, icon, buttons});
+        shown.append({text, title, icon, buttons, {}, -1});
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return yesNoAnswers.isEmpty() ? MessageAnswer::Yes : yesNoAnswers.takeFirst();
+    }
+
+    int choose(const QString& text, const QString& title, MessageIcon icon,
+               const QList<BoxButton>& buttons, int defaultButton, int /*escapeButton*/) override
+    {
+        QStringList captions;
+        for (const BoxButton& button : buttons) {
+            if (!button.standard)
+                captions << button.caption;
+            else
+                captions << (*button.standard == MessageAnswer::Yes  ? QStringLiteral("Yes")
+                             : *button.standard == MessageAnswer::No ? QStringLiteral("No")
+                                                                     : QStringLiteral("OK"));
+        }
+        shown.append({text, title, icon, MessageButtons::Ok, captions, defaultButton});
+        return choices.isEmpty() ? defaultButton : choices.takeFirst();
     }
 
     QString inputBox(const QString& prompt, const QString& title,
@@ -45,6 +66,7 @@ public:
 
     QList<Shown> shown;
     QList<MessageAnswer> yesNoAnswers;
+    QList<int> choices;
     QStringList inputs;
     QList<QStringList> inputRequests;
 };
