@@ -4,6 +4,7 @@
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
 #include "listings/FileRowsModel.h"
+#include "listings/SizeText.h"
 #include "order/OrderList.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
@@ -33,8 +34,8 @@ public:
     bool Form_Load(const QString& startFolder);
 
     // Recomputes the total of the file list (mode 0) or of the order (any other mode, with
-    // the capacity check).
-    void SaberiVelicine(int mode);
+    // the capacity check). The sum names the positions of sizes that are not valid numbers.
+    SizeSum SaberiVelicine(int mode);
 
     SharedValues& shared() { return m_shared; }
     FileRowsModel& files() { return m_files; }
@@ -71,6 +72,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -81,6 +83,14 @@ private:
     void addEntries(const QList<int>& positions);
     void showOrderCount();
     void setOrderTotalColour(bool over);
+    void reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
+                            int firstNew = 0);
+    // Marks the order as changed since it was last saved or opened.
+    void orderChanged();
+    // Saves the order through the save dialog; false when cancelled or failed (reported).
+    bool saveOrder();
+    // Asks whether an order with unsaved changes may go; Yes saves it first.
+    bool mayDiscardOrder();
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
     void guarded(const std::function<void()>& work);
     void showError(const QString& text);
@@ -124,4 +134,6 @@ private:
     PreviousOrdersIndex m_previousOrders;
     // The order total is over the capacity (its labels are red).
     bool m_overCapacity = false;
+    // The session is ending: closing asks nothing.
+    bool m_sessionEnding = false;
 };

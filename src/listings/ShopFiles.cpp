@@ -7,6 +7,15 @@
 
 #include <QDir>
 
+namespace {
+
+// The most each kind of file can reasonably hold: the shop list names at most 32 767 source
+// CDs; a listing names every file of a source CD, with room for the largest shops.
+constexpr qint64 kShopListCap = qint64(16) << 20;
+constexpr qint64 kListingCap = qint64(256) << 20;
+
+} // namespace
+
 namespace ShopFiles {
 
 QString cdNumberText(int cdNumber)
@@ -27,7 +36,7 @@ QString listingPath(const QString& putanja, int cdNumber)
 
 QStringList readShopList(const QString& path)
 {
-    RecordReader reader(TextCodec::decode(TextFile::readAll(path)));
+    RecordReader reader(TextCodec::decodeFile(TextFile::readAll(path, kShopListCap)));
     QStringList entries;
     while (!reader.atEnd())
         entries.append(reader.read(1)[0]);
@@ -42,10 +51,10 @@ QStringList readShopList(const QString& path)
 
 Listing readListing(const QString& path)
 {
-    RecordReader reader(TextCodec::decode(TextFile::readAll(path)));
+    RecordReader reader(TextCodec::decodeFile(TextFile::readAll(path, kListingCap)));
     Listing listing;
     try {
-        while (!reader.atEnd()) {
+        while (!reader.onlyBlankLinesLeft()) {
             Record record = reader.read(2);
             listing.records.append({std::move(record[0]), std::move(record[1])});
         }

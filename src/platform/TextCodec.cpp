@@ -13,6 +13,12 @@ QString decode(const QByteArray& bytes)
     return decoder(bytes);
 }
 
+QString decodeFile(const QByteArray& bytes)
+{
+    static constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+    return decode(bytes.startsWith(kUtf8Bom) ? bytes.sliced(3) : bytes);
+}
+
 QByteArray encode(const QString& text)
 {
     QStringEncoder encoder(kCodePage);

@@ -4,10 +4,11 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
-// Records every message and input box and answers from a script: Yes/No boxes take the
-// next answer of yesNoAnswers (Yes when none is left), input boxes the next of inputs
-// (empty text, as Cancel gives, when none is left).
+// Records every message and input box and answers from a script: Yes/No and Yes/No/Cancel
+// boxes take the next answer of yesNoAnswers (when none is left, Yes for Yes/No and Cancel
+// for Yes/No/Cancel), input boxes the next of inputs (Cancel when none is left).
 class FakePrompts : public Prompts
 {
 public:
@@ -23,16 +24,20 @@ public:
                           MessageButtons buttons) override
     {
         shown.append({text, title, icon, buttons});
+        if (whileShown)
+            whileShown(shown.last());
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
-        return yesNoAnswers.isEmpty() ? MessageAnswer::Yes : yesNoAnswers.takeFirst();
+        if (!yesNoAnswers.isEmpty())
+            return yesNoAnswers.takeFirst();
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Cancel;
     }
 
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override
     {
         inputRequests.append({prompt, title, defaultText});
-        return inputs.isEmpty() ? QString() : inputs.takeFirst();
+        return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
     }
 
     QStringList titles() const
@@ -44,7 +49,9 @@ public:
     }
 
     QList<Shown> shown;
+    // Runs while a message box is up, to look at the window behind it.
+    std::function<void(const Shown&)> whileShown;
     QList<MessageAnswer> yesNoAnswers;
-    QStringList inputs;
+    QList<std::optional<QString>> inputs;
     QList<QStringList> inputRequests;
 };

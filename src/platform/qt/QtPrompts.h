@@ -8,6 +8,6 @@ class QtPrompts : public Prompts
 public:
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
 };

@@ -14,5 +14,10 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
 void QtSettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
     m_settings.setValue(section + u'/' + key, value);
+}
+
+bool QtSettingsStore::flush()
+{
     m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
 }
