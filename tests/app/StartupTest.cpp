@@ -69,12 +69,31 @@ private slots:
         QVERIFY(shop.settings.writes.isEmpty());
     }
 
+    // The highest values accepted are applied; one past them keeps the default.
+    void highestStoredValuesAreApplied()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        shop.settings.values = {{"Boje/1", "16777215"},
+                                {"Boje/2", "16777215"},
+                                {"Izabrano/1", "2"},
+                                {"Izabrano/2", "2"}};
+        frmzBIRNIK& window = shop.start();
+        QCOMPARE(window.options()->colour(0), 16777215u);
+        QCOMPARE(window.options()->colour(1), 16777215u);
+        QCOMPARE(window.options()->kindState(0), 2);
+        QCOMPARE(window.options()->kindState(1), 2);
+        QCOMPARE(window.files().count(), 3);
+    }
+
     void badStoredValuesKeepTheirDefaults()
     {
         MainWindowFixture shop;
         shop.writeShop({kCd1});
-        shop.settings.values = {
-            {"Boje/1", "crvena"}, {"Boje/2", "-5"}, {"Izabrano/1", "70000"}, {"Izabrano/2", "3"}};
+        shop.settings.values = {{"Boje/1", "crvena"},
+                                {"Boje/2", "16777216"},
+                                {"Izabrano/1", "70000"},
+                                {"Izabrano/2", "3"}};
         frmzBIRNIK& window = shop.start();
         QCOMPARE(window.options()->colour(0), 0u);
         QCOMPARE(window.options()->colour(1), 64u);
