@@ -69,36 +69,34 @@ private slots:
         QVERIFY(shop.settings.writes.isEmpty());
     }
 
-    // The highest values accepted are applied; one past them keeps the default.
-    void highestStoredValuesAreApplied()
+    // Stored values up to the highest accepted are applied; a value that is not a number, or
+    // is out of range, keeps its default.
+    void storedValuesWithinTheirRange_data()
     {
-        MainWindowFixture shop;
-        shop.writeShop({kCd1});
-        shop.settings.values = {{"Boje/1", "16777215"},
-                                {"Boje/2", "16777215"},
-                                {"Izabrano/1", "2"},
-                                {"Izabrano/2", "2"}};
-        frmzBIRNIK& window = shop.start();
-        QCOMPARE(window.options()->colour(0), 16777215u);
-        QCOMPARE(window.options()->colour(1), 16777215u);
-        QCOMPARE(window.options()->kindState(0), 2);
-        QCOMPARE(window.options()->kindState(1), 2);
-        QCOMPARE(window.files().count(), 3);
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QList<int>>("applied");
+        QTest::newRow("highest accepted") << QStringList{"16777215", "16777215", "2", "2"}
+                                          << QList<int>{16777215, 16777215, 2, 2};
+        QTest::newRow("one past the highest")
+            << QStringList{"16777216", "16777216", "3", "3"} << QList<int>{0, 64, 1, 1};
+        QTest::newRow("not numbers or below")
+            << QStringList{"crvena", "-5", "70000", "-1"} << QList<int>{0, 64, 1, 1};
     }
-
-    void badStoredValuesKeepTheirDefaults()
+    void storedValuesWithinTheirRange()
     {
+        QFETCH(QStringList, stored);
+        QFETCH(QList<int>, applied);
         MainWindowFixture shop;
         shop.writeShop({kCd1});
-        shop.settings.values = {{"Boje/1", "crvena"},
-                                {"Boje/2", "16777216"},
-                                {"Izabrano/1", "70000"},
-                                {"Izabrano/2", "3"}};
+        shop.settings.values = {{"Boje/1", stored[0]},
+                                {"Boje/2", stored[1]},
+                                {"Izabrano/1", stored[2]},
+                                {"Izabrano/2", stored[3]}};
         frmzBIRNIK& window = shop.start();
-        QCOMPARE(window.options()->colour(0), 0u);
-        QCOMPARE(window.options()->colour(1), 64u);
-        QCOMPARE(window.options()->kindState(0), 1);
-        QCOMPARE(window.options()->kindState(1), 1);
+        QCOMPARE(int(window.options()->colour(0)), applied[0]);
+        QCOMPARE(int(window.options()->colour(1)), applied[1]);
+        QCOMPARE(window.options()->kindState(0), applied[2]);
+        QCOMPARE(window.options()->kindState(1), applied[3]);
         QCOMPARE(window.files().count(), 3);
     }
 
