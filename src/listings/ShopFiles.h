@@ -28,13 +28,14 @@ struct ListingRecord
 };
 Q_DECLARE_TYPEINFO(ListingRecord, Q_RELOCATABLE_TYPE);
 
-// The records of one listing file. A listing that ends inside a record keeps the records
-// read before it, and fault names the file.
+// The records of one listing file. Blank lines at its end are no record. A listing that
+// ends inside a record keeps the records read before it, and fault names the file.
 struct Listing
 {
     QList<ListingRecord> records;
     QString fault;
 };
 
-// Throws ZbirnikError when the file cannot be read.
+// Throws ZbirnikError when the file cannot be read, is no regular file or is larger than
+// any listing can be.
 Listing readListing(const QString& path);
