@@ -15,7 +15,9 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2)
+# qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Croatian.
+BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2
+                qt6-translations-l10n)
 # The fuzzers need clang with its sanitizer and libFuzzer run-time.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The end-to-end tests run the real program under Xvfb and drive it with xdotool.

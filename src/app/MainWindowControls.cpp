@@ -1,6 +1,7 @@
 // The main window's controls as the window's design places them, in twips.
 #include "frmzBIRNIK.h"
 
+#include "FileListView.h"
 #include "dialogs/DesignFont.h"
 #include "dialogs/Twips.h"
 
@@ -25,7 +26,7 @@ template <typename Control> Control* named(Control* control, const QString& name
 
 QListView* fileList(QWidget* parent, const QString& name, QAbstractItemModel* model)
 {
-    auto* list = named(new QListView(parent), name);
+    auto* list = named(new FileListView(parent), name);
     list->setModel(model);
     list->setFont(F1());
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -57,14 +58,17 @@ void frmzBIRNIK::createControls()
 
     lstCD = fileList(this, QStringLiteral("lstCD"), &m_files);
     Twips::place(lstCD, 100, 1300, 2955, 4860);
+    // A click shows the entry's details even when it was current already.
     connect(lstCD->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmzBIRNIK::lstCD_Click);
+    connect(lstCD, &QListView::clicked, this, &frmzBIRNIK::lstCD_Click);
     connect(lstCD, &QListView::doubleClicked, this, &frmzBIRNIK::lstCD_DblClick);
 
     lstCDNarucen = fileList(this, QStringLiteral("lstCDNarucen"), &m_order.model());
     Twips::place(lstCDNarucen, 6240, 1320, 2955, 4860);
     connect(lstCDNarucen->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmzBIRNIK::lstCDNarucen_Click);
+    connect(lstCDNarucen, &QListView::clicked, this, &frmzBIRNIK::lstCDNarucen_Click);
 
     const auto button = [this](const QString& name, const QString& caption, double left, double top,
                                double width, double height, auto handler) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <cmath>
 
 namespace {
 
@@ -54,6 +55,24 @@ constexpr double kBorderHeight = 405;
 
 } // namespace
 
+// The least outer size, in twips, at which the layout rule puts no control over another and
+// none out of the window. The left of "Opcije", W - 400 - the widths of the three buttons at
+// the top right, stays right of "Otvorite stare CD-ove", which ends at W / 2 - 450 + the
+// widths of "&Dodaj >" and its own; the button column, from W / 2 - 550, stays right of the
+// information lines; the file name at the foot, from H - 750, stays below the file's size.
+QSizeF frmzBIRNIK::minimumOuterSize() const
+{
+    // Positions are kept in whole pixels: each gap keeps room for their rounding.
+    constexpr double gap = 2 * Twips::kPerPixel;
+    const double topRow = 2 * (::width(cmdOpcije) + ::width(cmdAbout) + ::width(cmdIzlaz) +
+                               ::width(cmdDodaj) + ::width(cmdProsli) - 50 + gap);
+    double informationRight = 0;
+    for (const QLabel* line : lblInformation)
+        informationRight = qMax(informationRight, left(line) + ::width(line));
+    const double buttonColumn = 2 * (informationRight + 550 + gap);
+    return {qMax(topRow, buttonColumn), top(lblVrijeme) + ::height(lblVrijeme) + 750 + gap};
+}
+
 void frmzBIRNIK::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -77,10 +96,14 @@ void frmzBIRNIK::Form_Resize()
     // design's border offsets stand in for it.
     const QRect frame = frameGeometry();
     const bool hasFrame = frame.size() != size();
-    const double W =
-        hasFrame ? Twips::fromPixels(frame.width()) : Twips::fromPixels(width()) + kBorderWidth;
-    const double H =
-        hasFrame ? Twips::fromPixels(frame.height()) : Twips::fromPixels(height()) + kBorderHeight;
+    const double borderWidth = hasFrame ? Twips::fromPixels(frame.width() - width()) : kBorderWidth;
+    const double borderHeight =
+        hasFrame ? Twips::fromPixels(frame.height() - height()) : kBorderHeight;
+    const QSizeF least = minimumOuterSize();
+    setMinimumSize(int(std::ceil((least.width() - borderWidth) / Twips::kPerPixel)),
+                   int(std::ceil((least.height() - borderHeight) / Twips::kPerPixel)));
+    const double W = Twips::fromPixels(width()) + borderWidth;
+    const double H = Twips::fromPixels(height()) + borderHeight;
 
     setWidth(lblNaslov, W);
     setWidth(lblPjesma, W);

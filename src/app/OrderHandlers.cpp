@@ -1,6 +1,7 @@
 // Building the order: file details on selection, adding and removing.
 #include "frmzBIRNIK.h"
 
+#include "BatchQuestions.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
@@ -84,21 +85,7 @@ void frmzBIRNIK::cmdDodajSve_Click()
 
 void frmzBIRNIK::addEntries(const QList<int>& positions)
 {
-    Prompts& prompts = m_platform.prompts;
-    const AddingPrompts shown{
-        [&](const QString& wanted) {
-            return prompts.message(QStringLiteral("Na proslim CD-ovima ste narucili datoteku ") +
-                                       wanted + QStringLiteral(". Da li zelite je dodati ponovo"),
-                                   QStringLiteral("Datoteke se podudaraju"), MessageIcon::None,
-                                   MessageButtons::YesNo) == MessageAnswer::Yes;
-        },
-        [&](const QString& item) {
-            prompts.message(item + QStringLiteral(" vec ste dodali"),
-                            QStringLiteral("Trenutna datoteka vec je dodana"),
-                            MessageIcon::Information);
-        },
-        [&](const QString& message) { showError(message); }};
-
+    BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     const int before = m_order.count();
     AddingResult result;
     guarded([&] {
@@ -108,18 +95,19 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
             entries.append(m_files.at(position));
         PreviousOrders previous{m_previousOrders,
                                 consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, shown);
+        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
     });
     if (m_order.count() != before)
         orderChanged();
     showOrderCount();
+    batch.reportSkipped();
     const SizeSum sum = SaberiVelicine(1);
     if (result.leftOut > 0) {
-        prompts.message(QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos "
-                                       "%2 datoteka.")
-                            .arg(kMaxOrderItems)
-                            .arg(result.leftOut),
-                        QStringLiteral("Narudzba je puna"), MessageIcon::Information);
+        m_platform.prompts.message(
+            QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos %2 datoteka.")
+                .arg(kMaxOrderItems)
+                .arg(result.leftOut),
+            QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
     reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
 }

@@ -1,5 +1,7 @@
 #include "frmzBIRNIK.h"
 
+#include "FirstDialogFolder.h"
+#include "dialogs/FormColours.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
@@ -35,6 +37,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     setObjectName(QStringLiteral("frmzBIRNIK"));
     // The title shows "Zbirnik*" while the order has changes that are not saved.
     setWindowTitle(QStringLiteral("Zbirnik[*]"));
+    useFormColours(this);
     // The icons live in this static library; registering them here keeps the linker from
     // dropping them.
     Q_INIT_RESOURCE(icons);
@@ -43,6 +46,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     setWindowIcon(icon);
     createControls();
     setTabOrder();
+    createKeys();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
@@ -79,6 +83,7 @@ void frmzBIRNIK::showError(const QString& text)
 bool frmzBIRNIK::Form_Load(const QString& startFolder)
 {
     m_shared.Putanja = QDir(startFolder).absolutePath() + u'/';
+    m_otvoriSave.rememberFolderIn(m_platform.settings, firstDialogFolder(m_shared.Putanja));
     const QString shopList = ShopFiles::shopListPath(m_shared.Putanja);
     bool started = false;
     guarded([&] {
@@ -86,9 +91,11 @@ bool frmzBIRNIK::Form_Load(const QString& startFolder)
         try {
             cmbCDovi->addItems(ShopFiles::readShopList(shopList));
         } catch (const ZbirnikError& error) {
-            throw ZbirnikError(error.message() +
-                               QStringLiteral("\nProgram trazi spisak CD-ova u folderu \"%1\".")
-                                   .arg(QDir::toNativeSeparators(startFolder)));
+            throw ZbirnikError(
+                error.message() +
+                QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
+                               "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
+                    .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
         }
         started = true;
     });
@@ -199,7 +206,7 @@ void frmzBIRNIK::reportInvalidSizes(const FileRowsModel& list, const QList<int>&
               named.join(u'\n'));
 }
 
-// Over the capacity both order total labels are pure red; otherwise they have the normal
+// Over the capacity both order total labels are red; otherwise they have the normal
 // label text colour.
 void frmzBIRNIK::setOrderTotalColour(bool over)
 {
@@ -207,7 +214,7 @@ void frmzBIRNIK::setOrderTotalColour(bool over)
     for (QLabel* label : {lblUkupnoVrijeme, lblCDNarucen_Vrijeme}) {
         QPalette colours = label->palette();
         colours.setColor(QPalette::WindowText,
-                         over ? QColor(255, 0, 0) : palette().color(QPalette::ButtonText));
+                         over ? overCapacityRed() : palette().color(QPalette::ButtonText));
         label->setPalette(colours);
     }
 }
@@ -235,12 +242,21 @@ bool frmzBIRNIK::mayDiscardOrder()
 {
     if (!isWindowModified())
         return true;
-    switch (m_platform.prompts.message(
+    enum
+    {
+        Yes,
+        No,
+        Cancel
+    };
+    switch (m_platform.prompts.choose(
         QStringLiteral("Narudzba nije sacuvana. Sacuvati je prije izlaza?"),
-        QStringLiteral("Izlaz"), MessageIcon::Warning, MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Yes:
+        QStringLiteral("Izlaz"), MessageIcon::Warning,
+        {BoxButton::of(MessageAnswer::Yes), BoxButton::of(MessageAnswer::No),
+         BoxButton::of(MessageAnswer::Cancel)},
+        Yes, Cancel)) {
+    case Yes:
         return saveOrder();
-    case MessageAnswer::No:
+    case No:
         return true;
     default:
         return false;
@@ -260,15 +276,4 @@ bool frmzBIRNIK::eventFilter(QObject* watched, QEvent* event)
 void frmzBIRNIK::orderChanged()
 {
     setWindowModified(m_order.count() > 0);
-}
-
-// Enter runs "&Dodaj >", the window's default button, unless a button has the focus.
-void frmzBIRNIK::keyPressEvent(QKeyEvent* event)
-{
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !qobject_cast<QPushButton*>(focusWidget())) {
-        cmdDodaj->animateClick();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }

@@ -77,6 +77,8 @@ protected:
 private:
     void createControls();
     void setTabOrder();
+    void createKeys();
+    QSizeF minimumOuterSize() const;
     void readStoredOptions();
     void showDetails(QListView* list, const FileRowsModel& rows);
     // Adds the file list entries at the ascending positions as one batch.

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "DesignFont.h"
+#include "FormColours.h"
 #include "Twips.h"
 
 #include <QDialog>
 
 // The frame every dialog of the program shares: a fixed size in twips, a title bar with a
-// close box only, and the design's default font.
+// close box only, the design's default font and the form colours.
 inline void setUpFixedDialog(QDialog* dialog, const QString& name, const QString& title,
                              double widthTwips, double heightTwips)
 {
@@ -15,5 +16,6 @@ inline void setUpFixedDialog(QDialog* dialog, const QString& name, const QString
     dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     dialog->setFont(defaultDialogFont());
+    useFormColours(dialog);
     dialog->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
 }

@@ -3,6 +3,7 @@
 #include "CentreOnScreen.h"
 #include "DesignFont.h"
 #include "FixedDialog.h"
+#include "FormColours.h"
 #include "Twips.h"
 #include "platform/UrlOpener.h"
 
@@ -18,10 +19,11 @@ const QString frmAbout::kMakerAddress = QStringLiteral("http://dev.example.org")
 
 namespace {
 
-void setTextColour(QLabel* label, QPalette::ColorRole systemColour)
+// The system colours stand for their shade; each is made just dark enough to be read.
+void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colours.color(systemColour));
+    colours.setColor(QPalette::WindowText, readableOn(colour, colours.color(QPalette::Window)));
     label->setPalette(colours);
 }
 
@@ -49,11 +51,11 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     lblFirma =
         addLabel(QStringLiteral("lblFirma"), QStringLiteral("CD Zbirnik"), 720, 600, 2895, 555);
     lblFirma->setFont(designFont(24, true, true));
-    setTextColour(lblFirma, QPalette::Dark);
+    setTextColour(lblFirma, palette().color(QPalette::Dark));
 
     Label1 = addLabel(QStringLiteral("Label1"), kShopAddress, 2400, 960, 3255, 300);
     Label1->setFont(designFont(12));
-    setTextColour(Label1, QPalette::Highlight);
+    setTextColour(Label1, palette().color(QPalette::Highlight));
 
     lblBy =
         addLabel(QStringLiteral("lblBy"), QStringLiteral("A. i M. Primjer"), 120, 1080, 1770, 300);
@@ -72,23 +74,22 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
         addLabel(QStringLiteral("lblMade"), QStringLiteral("Made with:"), 120, 1680, 1365, 300);
     lblMade->setFont(designFont(12, true));
     // The platform has no title bar colour; a darker highlight stands in for it.
-    QPalette titleColour = lblMade->palette();
-    titleColour.setColor(QPalette::WindowText, titleColour.color(QPalette::Highlight).darker(150));
-    lblMade->setPalette(titleColour);
+    const QColor titleColour = palette().color(QPalette::Highlight).darker(150);
+    setTextColour(lblMade, titleColour);
 
     lblMadeFirma = addLabel(QStringLiteral("lblMadeFirma"), QStringLiteral("Primjer Softver"), 120,
                             1800, 4905, 435);
     lblMadeFirma->setFont(designFont(17.25, true, true));
     // Its label lies under "Made with:"; the text keeps to the right, clear of it.
     lblMadeFirma->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    setTextColour(lblMadeFirma, QPalette::Dark);
+    setTextColour(lblMadeFirma, palette().color(QPalette::Dark));
 
     Label2 =
         addLabel(QStringLiteral("Label2"), QStringLiteral("Iva Izmislic"), 3720, 2160, 1095, 195);
 
     lblWebMade = addLabel(QStringLiteral("lblWebMade"), kMakerAddress, 1080, 2280, 2640, 300);
     lblWebMade->setFont(designFont(12, false, true));
-    lblWebMade->setPalette(titleColour);
+    setTextColour(lblWebMade, titleColour);
 
     for (QLabel* link : {lbl, Label1, lblWebMade})
         link->setCursor(Qt::PointingHandCursor);

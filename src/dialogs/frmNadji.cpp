@@ -41,7 +41,8 @@ frmNadji::frmNadji(FindTarget target, QWidget* parent)
 
     cmdOtkazi = new QPushButton(QStringLiteral("Otkazi"), this);
     cmdOtkazi->setObjectName(QStringLiteral("cmdOtkazi"));
-    cmdOtkazi->setAutoDefault(false);
+    // A focused "Otkazi" takes Enter; "Nadji" stays the default elsewhere.
+    cmdOtkazi->setAutoDefault(true);
     Twips::place(cmdOtkazi, 4920, 720, 1000, 400);
     connect(cmdOtkazi, &QPushButton::clicked, this, &frmNadji::cmdOtkazi_Click);
 
@@ -77,7 +78,6 @@ frmNadji::frmNadji(FindTarget target, QWidget* parent)
     setTabOrder(cmdNadji, cmdOtkazi);
     setTabOrder(cmdOtkazi, chkVrstaDat[0]);
     setTabOrder(chkVrstaDat[0], chkVrstaDat[1]);
-    txtNadji->setFocus();
 }
 
 // The pattern is checked before the file list is touched: an invalid text leaves the list
@@ -114,8 +114,10 @@ void frmNadji::cmdOtkazi_Click()
     hide();
 }
 
+// Each showing starts in the text box, whichever control had the focus when it was hidden.
 void frmNadji::showEvent(QShowEvent* event)
 {
+    txtNadji->setFocus();
     if (!m_placed) {
         centreOnScreen(this);
         m_placed = true;

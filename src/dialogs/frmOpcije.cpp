@@ -15,6 +15,12 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+namespace {
+
+constexpr double kSwatchLeft = 2520;
+
+} // namespace
+
 frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_colourPicker(colourPicker), m_settings(settings)
 {
@@ -35,18 +41,22 @@ frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidge
         chkVrstaDat[i]->setObjectName(QStringLiteral("chkVrstaDat(%1)").arg(i));
         chkVrstaDat[i]->setCheckState(Qt::Checked);
         Twips::place(chkVrstaDat[i], checkLefts[i], tops[i], checkWidths[i], 255);
+        // The caption shows whole ("...oboji ih u:" with its colon), up to the swatch.
+        chkVrstaDat[i]->resize(qBound(chkVrstaDat[i]->width(), chkVrstaDat[i]->sizeHint().width(),
+                                      Twips::toPixels(kSwatchLeft - checkLefts[i])),
+                               chkVrstaDat[i]->height());
 
         shpBoja[i] = new ColourSwatch(fraIzlistaj);
         shpBoja[i]->setObjectName(QStringLiteral("shpBoja(%1)").arg(i));
         shpBoja[i]->setFillColour(colours[i]);
-        Twips::place(shpBoja[i], 2520, tops[i], 855, 255);
+        Twips::place(shpBoja[i], kSwatchLeft, tops[i], 855, 255);
 
         // A transparent label over the swatch takes the click.
         lblColor[i] = new QLabel(fraIzlistaj);
         lblColor[i]->setObjectName(QStringLiteral("lblColor(%1)").arg(i));
         lblColor[i]->setAttribute(Qt::WA_TranslucentBackground);
         lblColor[i]->setCursor(Qt::PointingHandCursor);
-        Twips::place(lblColor[i], 2520, tops[i], 855, 255);
+        Twips::place(lblColor[i], kSwatchLeft, tops[i], 855, 255);
         lblColor[i]->installEventFilter(this);
     }
 

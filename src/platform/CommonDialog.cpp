@@ -1,5 +1,31 @@
 #include "CommonDialog.h"
 
+#include "SettingsStore.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Where the folder of the last file chosen is kept.
+const QString kFolderSection = QStringLiteral("Folderi");
+const QString kFolderKey = QStringLiteral("Zadnji");
+
+} // namespace
+
+void CommonDialog::rememberFolderIn(SettingsStore& settings, const QString& firstFolder)
+{
+    m_settings = &settings;
+    m_firstFolder = firstFolder;
+}
+
+QString CommonDialog::startFolder() const
+{
+    if (!m_settings)
+        return {};
+    const QString last = m_settings->read(kFolderSection, kFolderKey, QString());
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : m_firstFolder;
+}
+
 void CommonDialog::setFilter(const QString& filterList)
 {
     m_filters.clear();
@@ -13,10 +39,12 @@ void CommonDialog::setFilter(const QString& filterList)
 CommonDialog::Result CommonDialog::showFile(FileDialogKind kind)
 {
     const std::optional<QString> chosen =
-        m_backend.pickFile({kind, title, fileName, m_filters, flags});
+        m_backend.pickFile({kind, title, fileName, m_filters, flags, startFolder()});
     if (!chosen)
         return Result::Cancelled;
     fileName = *chosen;
+    if (m_settings && !fileName.isEmpty())
+        m_settings->write(kFolderSection, kFolderKey, QFileInfo(fileName).absolutePath());
     return Result::Accepted;
 }
 

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+class SettingsStore;
+
 enum class FileDialogKind
 {
     Open,
@@ -31,6 +33,8 @@ struct FileDialogRequest
     QString fileName;
     QList<FileFilter> filters;
     int flags = 0;
+    // The folder the dialog starts in; empty for the working folder.
+    QString folder;
 };
 
 // What actually shows a file or colour dialog. nullopt means the user cancelled.
@@ -61,6 +65,10 @@ public:
     int flags = 0;
     quint32 colour = 0;
 
+    // The file dialogs start in the folder of the last file chosen, remembered per user in the
+    // store; before any, and when that folder is gone, in firstFolder.
+    void rememberFolderIn(SettingsStore& settings, const QString& firstFolder);
+
     // "Description|pattern|Description|pattern|", the trailing bar optional.
     void setFilter(const QString& filterList);
     const QList<FileFilter>& filters() const { return m_filters; }
@@ -71,7 +79,10 @@ public:
 
 private:
     Result showFile(FileDialogKind kind);
+    QString startFolder() const;
 
     CommonDialogBackend& m_backend;
+    SettingsStore* m_settings = nullptr;
+    QString m_firstFolder;
     QList<FileFilter> m_filters;
 };

@@ -122,14 +122,47 @@ private slots:
         QCOMPARE(w.lstCDNarucen->geometry(), before);
     }
 
-    void tinyWindowClampsSizesAtZero()
+    // Made as small as it goes, no control lies over another or out of the window; the
+    // banner and the file name at the foot span the outer width by design.
+    void tinyWindowStopsWhereNothingOverlaps_data()
     {
+        QTest::addColumn<QSize>("asked");
+        QTest::newRow("tiny") << QSize(1, 1);
+        QTest::newRow("narrow") << QSize(300, 700);
+        QTest::newRow("low") << QSize(900, 200);
+        QTest::newRow("design") << QSize(Twips::toPixels(11340), Twips::toPixels(7035));
+    }
+    void tinyWindowStopsWhereNothingOverlaps()
+    {
+        QFETCH(QSize, asked);
         MainWindowFixture shop;
         frmzBIRNIK& w = shop.create();
-        setOuterSize(w, 1200, 1000);
-        QCOMPARE(w.lstCD->width(), 0);
-        QCOMPARE(w.lstCD->height(), 0);
-        QCOMPARE(w.cmbCDovi->width(), 0);
+        w.resize(asked);
+        w.Form_Resize();
+        QVERIFY(w.width() >= asked.width() || w.width() == w.minimumWidth());
+        QVERIFY(w.height() >= asked.height() || w.height() == w.minimumHeight());
+        QVERIFY(w.minimumWidth() <= Twips::toPixels(11340));
+        QVERIFY(w.minimumHeight() <= Twips::toPixels(7035));
+
+        QList<QWidget*> shown;
+        for (QWidget* child : w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!child->isWindow() && child->isVisibleTo(&w))
+                shown << child;
+        }
+        const int outerWidth = w.width() + Twips::toPixels(120);
+        for (int i = 0; i < shown.size(); ++i) {
+            const QRect place = shown[i]->geometry();
+            const bool banner = shown[i] == w.lblNaslov || shown[i] == w.lblPjesma;
+            QVERIFY2(place.left() >= 0 && place.top() >= 0 &&
+                         place.right() < (banner ? outerWidth : w.width()) + 2 &&
+                         place.bottom() < w.height() + 2,
+                     qPrintable(shown[i]->objectName()));
+            for (int j = i + 1; j < shown.size(); ++j) {
+                QVERIFY2(!place.intersects(shown[j]->geometry()),
+                         qPrintable(shown[i]->objectName() + QStringLiteral(" over ") +
+                                    shown[j]->objectName()));
+            }
+        }
     }
 };
 

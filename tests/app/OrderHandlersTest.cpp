@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "common/TestRegistry.h"
+#include "dialogs/FormColours.h"
 #include "dialogs/frmOpcije.h"
 #include "orderfile/OrderFileReader.h"
 #include "platform/qt/ColourValue.h"
@@ -176,7 +177,7 @@ private slots:
     {
         frmzBIRNIK& w =
             startShop({{"D:\\big.DAT,400.0000", "D:\\mid.DAT,250.0000", "D:\\one.mp3,000.0001"}});
-        const QColor red(255, 0, 0);
+        const QColor red = overCapacityRed();
         const auto warnings = [&] { return f->prompts.titles().count(kCapacityTitle); };
         w.cmdDodajSve_Click();
         QCOMPARE(warnings(), 1);

@@ -1,10 +1,19 @@
 #include "MainWindowFixture.h"
+#include "app/FirstDialogFolder.h"
+#include "app/QtTranslation.h"
 #include "common/TestRegistry.h"
 #include "dialogs/frmOpcije.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTranslator>
+#include <unistd.h>
 
 namespace {
 
@@ -118,6 +127,8 @@ private slots:
         QCOMPARE(shop.prompts.shown[0].icon, MessageIcon::Critical);
         QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("PlayList.kat")));
         QVERIFY(shop.prompts.shown[0].text.contains(shop.path()));
+        // And how to name another folder.
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("zbirnik FOLDER")));
     }
 
     void missingListingLeavesAnEmptyListAndSaysWhich()
@@ -172,6 +183,45 @@ private slots:
         window.cmbCDovi->setCurrentIndex(4);
         window.cmbCDovi_Click();
         QCOMPARE(shop.texts(window.files()), QStringList{"cd5.mp3"});
+    }
+
+    // Qt's own buttons and file dialog speak the program's language when Qt's Croatian
+    // translation is installed (Debian's qt6-translations-l10n).
+    void qtTextsAreCroatianWhenInstalled()
+    {
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               QStringLiteral("/qtbase_hr.qm")))
+            QSKIP("Qt's Croatian translation (qt6-translations-l10n) is not installed");
+        QTranslator* translation = installQtTranslation(*QCoreApplication::instance());
+        QVERIFY(translation);
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        const QString yes = box.button(QMessageBox::Yes)->text();
+        QCoreApplication::removeTranslator(translation);
+        delete translation;
+        QCOMPARE(yes, QStringLiteral("&Da"));
+    }
+
+    // Before any file is chosen the file dialogs start in the shop folder, unless orders
+    // cannot be saved there (an installed demo shop): then in the user's documents.
+    void fileDialogsFirstStartWhereOrdersCanBeSaved()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({kCd1});
+        frmzBIRNIK& window = shop.start();
+        window.cmdSave_Click();
+        QCOMPARE(shop.dialogs.fileRequests.at(0).folder, QDir(shop.path()).absolutePath());
+
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString elsewhere = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QCOMPARE(firstDialogFolder(shop.path(QStringLiteral("nema"))), elsewhere);
+        if (geteuid() != 0) { // permissions bind everyone but root
+            QFile::setPermissions(shop.path(), QFile::ReadOwner | QFile::ExeOwner);
+            QCOMPARE(firstDialogFolder(shop.path()), elsewhere);
+            QFile::setPermissions(shop.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
     }
 
     void izlazClosesTheWindow()

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "common/TestRegistry.h"
+#include "dialogs/FormColours.h"
 
 #include <QLabel>
 #include <QListView>
@@ -46,8 +47,8 @@ private slots:
         QCOMPARE(shop.prompts.titles(), QStringList{kCapacityTitle});
         QCOMPARE(shop.prompts.shown[0].text, kCapacityText);
         QCOMPARE(shop.prompts.shown[0].icon, MessageIcon::Critical);
-        QCOMPARE(textColour(w.lblUkupnoVrijeme), QColor(255, 0, 0));
-        QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), QColor(255, 0, 0));
+        QCOMPARE(textColour(w.lblUkupnoVrijeme), overCapacityRed());
+        QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), overCapacityRed());
 
         w.order().append(item(QStringLiteral("d.mp3"), QStringLiteral("001.0000")));
         w.SaberiVelicine(1);

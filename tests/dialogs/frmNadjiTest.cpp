@@ -122,6 +122,28 @@ private slots:
         m_selectedCd = 2;
     }
 
+    // A focused button takes Enter; elsewhere Enter searches.
+    void enterPressesTheFocusedButton()
+    {
+        frmNadji dialog(target());
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.txtNadji->setText(QStringLiteral("spot"));
+        dialog.cmdOtkazi->setFocus();
+        QTest::keyClick(dialog.cmdOtkazi, Qt::Key_Return);
+        QVERIFY(m_found.isEmpty());
+        QVERIFY(!dialog.isVisible());
+
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.txtNadji->setFocus();
+        QVERIFY(dialog.cmdNadji->isDefault());
+        QTest::keyClick(dialog.txtNadji, Qt::Key_Return);
+        QCOMPARE(m_found.size(), 1);
+    }
+
     void onlyTheCloseBoxDestroys()
     {
         QPointer<frmNadji> dialog = new frmNadji(target());

@@ -75,6 +75,17 @@ private slots:
         QCOMPARE(m_settings.writes.first(), QStringLiteral("Boje/1=12345"));
     }
 
+    // "...oboji ih u:" shows whole, colon included, and stops short of its swatch.
+    void captionsShowWholeBesideTheirSwatches()
+    {
+        frmOpcije dialog(m_picker, m_settings);
+        for (int i = 0; i < 2; ++i) {
+            const QCheckBox* box = dialog.chkVrstaDat[i];
+            QVERIFY2(box->width() >= box->sizeHint().width(), qPrintable(box->text()));
+            QVERIFY(box->geometry().right() < dialog.shpBoja[i]->geometry().left());
+        }
+    }
+
     void closeBoxReturnsToTheShownOptionsAndStoresNothing()
     {
         frmOpcije dialog(m_picker, m_settings);

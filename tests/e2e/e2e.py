@@ -15,6 +15,7 @@ Every wait has a timeout and the whole run stops after RUN_BUDGET seconds.
 import argparse
 import configparser
 import os
+import re
 import select
 import subprocess
 import sys
@@ -111,7 +112,8 @@ class Display:
 class Program:
     """One run of zbirnik in a shop folder, with its own settings folder."""
 
-    def __init__(self, executable, display, shop, config_home, runtime_dir):
+    def __init__(self, executable, display, shop, config_home, runtime_dir, arguments=(),
+                 folder=None):
         self.env = dict(os.environ, DISPLAY=display.name, XDG_CONFIG_HOME=str(config_home),
                         XDG_RUNTIME_DIR=str(runtime_dir), QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8")
@@ -119,7 +121,7 @@ class Program:
         self.focus = TAB_ORDER[0]  # the CD chooser has the focus at start
         self.disabled = {"cmdNadjiSve"}  # "Resetuj listu" until a search
         self.log = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([executable], cwd=shop, env=self.env,
+        self.process = subprocess.Popen([executable, *arguments], cwd=folder or shop, env=self.env,
                                          stdout=self.log, stderr=subprocess.STDOUT)
 
     def xdotool(self, *args, check=True):
@@ -259,9 +261,10 @@ class Scenario:
     def settings_file(self):
         return self.config_home / "zbirnik" / "zbirnik.ini"
 
-    def start(self):
+    def start(self, arguments=(), folder=None):
+        """Starts the program in the shop folder, or in folder with arguments."""
         program = Program(self.executable, self.display, self.shop, self.config_home,
-                          self.runtime_dir)
+                          self.runtime_dir, arguments, folder)
         self.programs.append(program)
         return program
 
@@ -370,9 +373,10 @@ def duplicate_refused(s):
     make_shop(s.shop, [ROCK])
     program = s.start()
     window = program.main_window()
-    # The first file of the list becomes current and selected, then is added twice.
+    # Tab leaves the list without a current file; Down makes the first current and selected.
+    # It is added twice.
     program.tab_to("lstCD")
-    program.keys(window, "space")
+    program.keys(window, "Down")
     program.press("alt+d")
     program.expect_no_window("Trenutna datoteka vec je dodana")
     program.press("alt+d")
@@ -500,6 +504,43 @@ def fifo_as_a_listing_is_named(s):
     program.keys(program.main_window(), "Down")
     program.answer(ERROR_TITLE, "Return")
     program.keys(program.main_window(), "Up")
+    program.expect_no_window(ERROR_TITLE)
+    program.exit_with_izlaz()
+
+
+@scenario
+def delete_key_and_enter_on_a_focused_button(s):
+    make_shop(s.shop, [ROCK])
+    program = s.start()
+    program.press("alt+s")
+    program.tab_to("lstCDNarucen")
+    program.keys(program.main_window(), "Down", "Delete")  # removes the first item
+    save_order(program, s.shop / "prva.txt")
+    expect_file(program, s.shop / "prva.txt", order_lines(rock_order()[1:]))
+    program.tab_to("cmdIzbrisiSve")
+    program.keys(program.main_window(), "Return")  # "I&zbrisi Sve", not "&Dodaj >"
+    save_order(program, s.shop / "druga.txt")
+    expect_file(program, s.shop / "druga.txt", b"")
+    program.exit_with_izlaz()
+
+
+@scenario
+def command_line_help_version_and_shop_folder(s):
+    # Help and version need no display.
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    shown = subprocess.run([s.executable, "--help"], env=env, capture_output=True, text=True,
+                           timeout=min(WAIT, remaining()))
+    if shown.returncode != 0 or not shown.stdout.startswith(
+            "Usage: zbirnik [options] [SHOP_FOLDER]\n") or "SHOP_FOLDER" not in shown.stdout:
+        raise Failure(f"--help: status {shown.returncode}, output {shown.stdout!r}")
+    version = subprocess.run([s.executable, "--version"], env=env, capture_output=True,
+                             text=True, timeout=min(WAIT, remaining()))
+    if version.returncode != 0 or not re.fullmatch(r"zbirnik \d+\.\d+\.\d+\n", version.stdout):
+        raise Failure(f"--version: status {version.returncode}, output {version.stdout!r}")
+    # The shop folder given as the argument, started from another folder.
+    make_shop(s.shop, [ROCK])
+    program = s.start(arguments=[str(s.shop)], folder=s.config_home)
+    program.main_window()
     program.expect_no_window(ERROR_TITLE)
     program.exit_with_izlaz()
 

@@ -1,15 +1,21 @@
 #include "common/TestRegistry.h"
 #include "fakes/FakeDialogBackend.h"
+#include "fakes/MemorySettingsStore.h"
 #include "platform/CommonDialog.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
+#include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSettingsStore.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 
 class PlatformTest : public QObject
@@ -107,6 +113,61 @@ private slots:
         QCOMPARE(dialog.colour, 64u);
         QCOMPARE(dialog.showColour(), CommonDialog::Result::Accepted);
         QCOMPARE(dialog.colour, 16711680u);
+    }
+
+    // The folder of the last file chosen is remembered per user: the next dialog, in this run
+    // or the next, starts there; until then, and once it is gone, in the first folder.
+    void fileDialogsStartInTheLastFolderUsed()
+    {
+        QTemporaryDir first, other;
+        FakeDialogBackend backend;
+        MemorySettingsStore settings;
+        CommonDialog dialog(backend);
+        dialog.rememberFolderIn(settings, first.path());
+        backend.files = {other.path() + QStringLiteral("/a.txt"), std::nullopt};
+        dialog.showSave();
+        dialog.showOpen();
+        QCOMPARE(backend.fileRequests[0].folder, first.path());
+        QCOMPARE(backend.fileRequests[1].folder, other.path());
+
+        CommonDialog nextRun(backend);
+        nextRun.rememberFolderIn(settings, first.path());
+        nextRun.showOpen();
+        QCOMPARE(backend.fileRequests[2].folder, other.path());
+        other.remove();
+        nextRun.showOpen();
+        QCOMPARE(backend.fileRequests[3].folder, first.path());
+        QCOMPARE(settings.writes.size(), 1);
+    }
+
+    // A box with buttons of its own: the default is the one asked for, Esc gives the escape
+    // button, and a click gives the position of the button clicked.
+    void boxWithOwnButtonsAnswersWithAPosition()
+    {
+        QtPrompts prompts;
+        const QList<BoxButton> buttons{BoxButton::of(MessageAnswer::Yes),
+                                       BoxButton::of(MessageAnswer::No),
+                                       BoxButton::own(QStringLiteral("Da za sve")),
+                                       BoxButton::own(QStringLiteral("Ne za sve"))};
+        const auto answer = [&](const std::function<void(QMessageBox*)>& user) {
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->defaultButton(), box->button(QMessageBox::Yes));
+                user(box);
+            });
+            return prompts.choose(QStringLiteral("Pitanje"), QStringLiteral("Naslov"),
+                                  MessageIcon::None, buttons, 0, 1);
+        };
+        QCOMPARE(answer([](QMessageBox* box) {
+                     for (QAbstractButton* button : box->buttons()) {
+                         if (button->text() == QStringLiteral("Ne za sve"))
+                             button->click();
+                     }
+                 }),
+                 3);
+        QCOMPARE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }), 1);
+        QCOMPARE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }), 0);
     }
 
     void settingsLiveInAPerUserIniFile()

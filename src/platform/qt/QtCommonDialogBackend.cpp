@@ -38,6 +38,8 @@ std::optional<QString> QtCommonDialogBackend::pickFile(const FileDialogRequest& 
         dialog.setFileMode((request.flags & DialogFlags::FileMustExist) ? QFileDialog::ExistingFile
                                                                         : QFileDialog::AnyFile);
     }
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
-MessageAnswer QtPrompts::message(const QString& text, const QString& title, MessageIcon icon,
-                                 MessageButtons buttons)
+namespace {
+
+// A message box over the active window, with its title, text and icon.
+void setUp(QMessageBox& box, const QString& text, const QString& title, MessageIcon icon)
 {
-    QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -24,32 +26,59 @@ MessageAnswer QtPrompts::message(const QString& text, const QString& title, Mess
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    switch (buttons) {
-    case MessageButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton standardButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MessageAnswer::Ok:
         break;
-    case MessageButtons::YesNo:
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+MessageAnswer QtPrompts::message(const QString& text, const QString& title, MessageIcon icon,
+                                 MessageButtons buttons)
+{
+    QMessageBox box(QApplication::activeWindow());
+    setUp(box, text, title, icon);
+    if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        break;
-    case MessageButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::Cancel);
-        break;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
     }
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
-    switch (answer) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    default:
-        // Esc or the close box of a box without Cancel answers No.
-        return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel : MessageAnswer::No;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+int QtPrompts::choose(const QString& text, const QString& title, MessageIcon icon,
+                      const QList<BoxButton>& buttons, int defaultButton, int escapeButton)
+{
+    QMessageBox box(QApplication::activeWindow());
+    setUp(box, text, title, icon);
+    QList<QAbstractButton*> shown;
+    for (const BoxButton& button : buttons) {
+        if (button.standard)
+            shown.append(box.addButton(standardButton(*button.standard)));
+        else
+            shown.append(box.addButton(button.caption, QMessageBox::ActionRole));
     }
+    box.setDefaultButton(qobject_cast<QPushButton*>(shown.value(defaultButton)));
+    box.setEscapeButton(shown.value(escapeButton));
+    box.exec();
+    const qsizetype chosen = shown.indexOf(box.clickedButton());
+    return chosen < 0 ? escapeButton : int(chosen);
 }
 
 std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString& title,

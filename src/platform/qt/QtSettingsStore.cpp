@@ -14,6 +14,7 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
 void QtSettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
     m_settings.setValue(section + u'/' + key, value);
+    m_settings.sync();
 }
 
 bool QtSettingsStore::flush()
