@@ -22,3 +22,7 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-de
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The end-to-end tests run the real program under Xvfb and drive it with xdotool.
 TEST_PACKAGES=(xvfb xauth xdotool python3)
+# The Debian package is made with dpkg-dev's tools and checked with lintian, man, the desktop
+# entry validator and AppStream's validator and catalogue composer.
+PACKAGE_PACKAGES=(dpkg-dev)
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream appstream-compose man-db)

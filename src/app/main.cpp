@@ -74,6 +74,7 @@ int main(int argc, char* argv[])
         return showHelpOrVersion(argc, argv);
 
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Zbirnik"));
     const QString applicationName = nameApplication();
     QCommandLineParser parser;
     describeCommandLine(parser);
