@@ -52,7 +52,7 @@ void BM_ParseOrder(benchmark::State& state)
 {
     const QByteArray bytes = OrderFileWriter::format(fullOrder(), QStringLiteral("narudzba.txt"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(OrderFileReader::parse(bytes));
+        benchmark::DoNotOptimize(OrderFileReader::parse(bytes, QStringLiteral("narudzba.txt")));
 }
 BENCHMARK(BM_ParseOrder)->Unit(benchmark::kMillisecond);
 

@@ -75,7 +75,7 @@ void readEveryListing(benchmark::State& state)
     const QString putanja = shopFolder() + u'/';
     for (auto _ : state) {
         for (int cd = 1; cd <= kCdCount; ++cd) {
-            const QByteArray bytes = TextFile::readAll(ShopFiles::listingPath(putanja, cd));
+            const QByteArray bytes = readListingBytes(ShopFiles::listingPath(putanja, cd));
             bool cutShort = false;
             benchmark::DoNotOptimize(scanListing(
                 bytes, [](QByteArrayView, QByteArrayView) {}, cutShort));

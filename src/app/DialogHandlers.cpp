@@ -30,13 +30,14 @@ void frmzBIRNIK::cmdNadji_Click()
         };
         target.showFound = [this](PackedRows rows) {
             m_files.setRows(std::move(rows));
-            SaberiVelicine(0);
+            const SizeSum sum = SaberiVelicine(0);
             cmdNadjiSve->setEnabled(true);
             lblInformation[0]->setText(QStringLiteral("Nadjeno : ") +
                                        QString::number(m_files.count()) +
                                        QStringLiteral(" datoteka"));
             lblInformation[1]->setText(QStringLiteral("Velicina nadjenih datoteka : ") +
                                        lblCD_Vrijeme->text());
+            reportInvalidSizes(m_files, sum.invalidPositions);
         };
         target.showError = [this](const QString& text) { showError(text); };
         m_nadji = new frmNadji(std::move(target), this);

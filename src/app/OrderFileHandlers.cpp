@@ -5,9 +5,7 @@
 #include "orderfile/OrderFileWriter.h"
 #include "orderfile/ShortNumber.h"
 #include "platform/Prompts.h"
-#include "platform/ZbirnikError.h"
 
-#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -17,22 +15,31 @@ constexpr int kOpenFlags = DialogFlags::FileMustExist | DialogFlags::HideReadOnl
 constexpr int kSaveFlags = kOpenFlags | DialogFlags::OverwritePrompt;
 static_assert(kOpenFlags == 4100 && kSaveFlags == 4102);
 
-// List counts are 16-bit: the order holds at most this many items.
-constexpr qsizetype kMaxOrderItems = 32767;
-
 } // namespace
 
 void frmzBIRNIK::cmdSave_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdSave_Click))
         return;
+    saveOrder();
+}
+
+bool frmzBIRNIK::saveOrder()
+{
     m_otvoriSave.title = QStringLiteral("Sacuvajte PlayListu");
     m_otvoriSave.flags = kSaveFlags;
     if (m_otvoriSave.showSave() == CommonDialog::Result::Cancelled)
-        return;
+        return false;
     if (m_otvoriSave.fileName.isEmpty())
-        return;
-    guarded([&] { OrderFileWriter::save(m_otvoriSave.fileName, m_order.model().rows()); });
+        return false;
+    bool saved = false;
+    guarded([&] {
+        OrderFileWriter::save(m_otvoriSave.fileName, m_order.model().rows());
+        saved = true;
+    });
+    if (saved)
+        setWindowModified(false);
+    return saved;
 }
 
 // Appends the items of an order file without any check; even after Cancel the count and
@@ -43,6 +50,7 @@ void frmzBIRNIK::cmdOpen_Click()
         return;
     m_otvoriSave.title = QStringLiteral("Otvorite PlayListu");
     m_otvoriSave.flags = kOpenFlags;
+    const int before = m_order.count();
     if (m_otvoriSave.showOpen() == CommonDialog::Result::Accepted) {
         if (m_otvoriSave.fileName.isEmpty())
             return;
@@ -51,32 +59,31 @@ void frmzBIRNIK::cmdOpen_Click()
             QList<FileRow> rows;
             // Cancelled: nothing is added, as when the dialog is cancelled.
             if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
-                           [&](WorkControl&) { rows = OrderFileReader::read(path); }))
+                           [&](WorkControl&) {
+                               rows = OrderFileReader::read(path, kMaxOrderItems - before);
+                           }))
                 return;
-            if (m_order.count() + rows.size() > kMaxOrderItems) {
-                throw ZbirnikError(
-                    QStringLiteral("PlayLista \"%1\" nije otvorena: ima %2 datoteka, a narudzba "
-                                   "ih vec ima %3; ukupno ih moze biti najvise %4.")
-                        .arg(QDir::toNativeSeparators(path))
-                        .arg(rows.size())
-                        .arg(m_order.count())
-                        .arg(kMaxOrderItems));
-            }
             m_order.append(std::move(rows));
         });
     }
     lblBrojNarucenih->setText(QString::number(m_order.count()));
-    SaberiVelicine(1);
+    const SizeSum sum = SaberiVelicine(1);
+    // An order opened into an empty one is as saved; added to items it is a new order.
+    if (m_order.count() != before)
+        setWindowModified(before > 0);
+    reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
 }
 
 // Only names the previous CDs' order files; the check on adding reads them.
 void frmzBIRNIK::cmdProsli_Click()
 {
-    const QString typed =
+    const std::optional<QString> typed =
         m_platform.prompts.inputBox(QStringLiteral("Unesite ukupni broj CD-ova"),
                                     QStringLiteral("Broj CD-ova"), QStringLiteral("1"));
+    if (!typed)
+        return;
     // Text that is not a 16-bit whole number keeps the old count.
-    if (const std::optional<int> count = shortNumberFromText(typed))
+    if (const std::optional<int> count = shortNumberFromText(*typed))
         m_shared.BrojProslihCD = *count;
     const int count = m_shared.BrojProslihCD;
     // A count of 0 keeps the old paths (nothing consults them); a negative one names nothing.

@@ -5,6 +5,7 @@
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
+#include "orderfile/OrderFileReader.h"
 #include "platform/Prompts.h"
 #include "platform/qt/ColourValue.h"
 
@@ -89,6 +90,8 @@ void frmzBIRNIK::cmdDodajSve_Click()
 void frmzBIRNIK::addEntries(const QList<int>& positions)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
+    const int before = m_order.count();
+    AddingResult result;
     guarded([&] {
         QList<FileRow> entries;
         entries.reserve(positions.size());
@@ -96,11 +99,21 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
             entries.append(m_files.at(position));
         PreviousOrders previous{m_previousOrders,
                                 consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-        addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
+        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
     });
+    if (m_order.count() != before)
+        orderChanged();
     showOrderCount();
     batch.reportSkipped();
-    SaberiVelicine(1);
+    const SizeSum sum = SaberiVelicine(1);
+    if (result.leftOut > 0) {
+        m_platform.prompts.message(
+            QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos %2 datoteka.")
+                .arg(kMaxOrderItems)
+                .arg(result.leftOut),
+            QStringLiteral("Narudzba je puna"), MessageIcon::Information);
+    }
+    reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
 }
 
 void frmzBIRNIK::showOrderCount()
@@ -114,18 +127,22 @@ void frmzBIRNIK::cmdIzbrisi_Click()
         return;
     if (!lstCDNarucen->currentIndex().isValid())
         return;
+    const int before = m_order.count();
     guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); });
+    if (m_order.count() != before)
+        orderChanged();
     showOrderCount();
     SaberiVelicine(1);
 }
 
-// Emptying the order leaves the colours of the capacity check as they are, until the order
-// total is next recomputed.
+// The empty order is within the capacity again, so the next crossing warns.
 void frmzBIRNIK::cmdIzbrisiSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdIzbrisiSve_Click))
         return;
     m_order.clear();
+    orderChanged();
     showOrderCount();
-    lblCDNarucen_Vrijeme->setText(QStringLiteral("000.0000"));
+    lblCDNarucen_Vrijeme->setText(SizeText::format(0));
+    setOrderTotalColour(false);
 }

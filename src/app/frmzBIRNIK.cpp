@@ -18,6 +18,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -33,7 +34,8 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_otvoriSave(platform.dialogBackend)
 {
     setObjectName(QStringLiteral("frmzBIRNIK"));
-    setWindowTitle(QStringLiteral("Zbirnik"));
+    // The title shows "Zbirnik*" while the order has changes that are not saved.
+    setWindowTitle(QStringLiteral("Zbirnik[*]"));
     useFormColours(this);
     // The icons live in this static library; registering them here keeps the linker from
     // dropping them.
@@ -48,7 +50,11 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
     m_opcije = new frmOpcije(m_otvoriSave, m_platform.settings, this);
+    connect(m_opcije, &frmOpcije::settingsNotStored, this, &frmzBIRNIK::showError);
     resize(Twips::toPixels(11340), Twips::toPixels(7035));
+    // A quit that reaches the application without the window's own asking comes from the
+    // session ending (logout, shutdown): it closes the window without a question.
+    qApp->installEventFilter(this);
 }
 
 frmzBIRNIK::~frmzBIRNIK() = default;
@@ -59,8 +65,12 @@ void frmzBIRNIK::guarded(const std::function<void()>& work)
         work();
     } catch (const ZbirnikError& error) {
         showError(error.message());
+    } catch (const std::bad_alloc&) {
+        showError(QStringLiteral("Nema dovoljno memorije; radnja nije zavrsena."));
     } catch (const std::exception& error) {
         showError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showError(QStringLiteral("Neocekivana greska; radnja nije zavrsena."));
     }
 }
 
@@ -73,18 +83,23 @@ bool frmzBIRNIK::Form_Load(const QString& startFolder)
 {
     m_shared.Putanja = QDir(startFolder).absolutePath() + u'/';
     m_otvoriSave.rememberFolderIn(m_platform.settings, firstDialogFolder(m_shared.Putanja));
-    readStoredOptions();
-
     const QString shopList = ShopFiles::shopListPath(m_shared.Putanja);
-    try {
-        cmbCDovi->addItems(ShopFiles::readShopList(shopList));
-    } catch (const ZbirnikError& error) {
-        showError(error.message() +
-                  QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
-                                 "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
-                      .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
+    bool started = false;
+    guarded([&] {
+        readStoredOptions();
+        try {
+            cmbCDovi->addItems(ShopFiles::readShopList(shopList));
+        } catch (const ZbirnikError& error) {
+            throw ZbirnikError(
+                error.message() +
+                QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
+                               "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
+                    .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
+        }
+        started = true;
+    });
+    if (!started)
         return false;
-    }
     cmbCDovi->setCurrentIndex(0);
     cmbCDovi_Click();
     return true;
@@ -180,38 +195,25 @@ void frmzBIRNIK::cmbCDovi_Click()
         m_listedIndex = index;
         fault = listing->fault;
     }
-    SaberiVelicine(0);
+    const SizeSum sum = SaberiVelicine(0);
     lblInformation[0]->setText(QStringLiteral("Ukupno datoteka na CD-u : ") +
                                QString::number(m_files.count()));
     lblInformation[1]->setText(QStringLiteral("Velicina svih datoteka na CD-u : ") +
                                lblCD_Vrijeme->text());
     if (!fault.isEmpty())
         showError(fault);
+    reportInvalidSizes(m_files, sum.invalidPositions);
 }
 
-void frmzBIRNIK::SaberiVelicine(int mode)
+SizeSum frmzBIRNIK::SaberiVelicine(int mode)
 {
     const FileRowsModel& list = mode == 0 ? m_files : m_order.model();
     const SizeSum sum = sumSizes(list.packed());
     const QString caption = SizeText::format(sum.bytes);
 
-    if (!sum.invalidPositions.isEmpty()) {
-        QStringList named;
-        for (const int position : sum.invalidPositions.first(
-                 qMin<qsizetype>(kNamedEntries, sum.invalidPositions.size()))) {
-            const FileRow& row = list.at(position);
-            named << QStringLiteral("%1: \"%2\"").arg(row.text, row.size);
-        }
-        if (sum.invalidPositions.size() > kNamedEntries)
-            named
-                << QStringLiteral("... i jos %1").arg(sum.invalidPositions.size() - kNamedEntries);
-        showError(QStringLiteral("Velicina nije broj; ove datoteke se racunaju kao 0:\n") +
-                  named.join(u'\n'));
-    }
-
     if (mode == 0) {
         lblCD_Vrijeme->setText(caption);
-        return;
+        return sum;
     }
     lblCDNarucen_Vrijeme->setText(caption);
     if (sum.bytes > SizeText::kCapacityBytes) {
@@ -224,6 +226,29 @@ void frmzBIRNIK::SaberiVelicine(int mode)
     } else {
         setOrderTotalColour(false);
     }
+    return sum;
+}
+
+// Names the rows at the positions, from firstNew on, whose size is not a valid number: once,
+// for the load, addition or open that brought them in, after the totals are shown.
+void frmzBIRNIK::reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
+                                    int firstNew)
+{
+    const auto first = std::lower_bound(positions.begin(), positions.end(), firstNew);
+    const qsizetype count = positions.end() - first;
+    if (count == 0)
+        return;
+    QStringList named;
+    for (auto position = first; position != first + qMin<qsizetype>(kNamedEntries, count);
+         ++position) {
+        const FileRow& row = list.at(*position);
+        named << QStringLiteral("%1: \"%2\"").arg(row.text, row.size);
+    }
+    if (count > kNamedEntries)
+        named << QStringLiteral("... i jos %1").arg(count - kNamedEntries);
+    showError(QStringLiteral(
+                  "Velicina nije broj ili je manja od nule; ove datoteke se racunaju kao 0:\n") +
+              named.join(u'\n'));
 }
 
 // Over the capacity both order total labels are red; otherwise they have the normal
@@ -244,11 +269,56 @@ void frmzBIRNIK::cmdIzlaz_Click()
     close();
 }
 
-// Closing the main window ends the program at once, whatever dialogs are open or hidden;
-// nothing is saved.
+// Closing the main window ends the program, whatever dialogs are open or hidden. An order
+// with changes that are not saved is first offered for saving; Cancel keeps the program
+// running. A session that is ending is never held up by the question.
 void frmzBIRNIK::closeEvent(QCloseEvent* event)
 {
+    if (!m_sessionEnding && !mayDiscardOrder()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+bool frmzBIRNIK::mayDiscardOrder()
+{
+    if (!isWindowModified())
+        return true;
+    enum
+    {
+        Yes,
+        No,
+        Cancel
+    };
+    switch (m_platform.prompts.choose(
+        QStringLiteral("Narudzba nije sacuvana. Sacuvati je prije izlaza?"),
+        QStringLiteral("Izlaz"), MessageIcon::Warning,
+        {BoxButton::of(MessageAnswer::Yes), BoxButton::of(MessageAnswer::No),
+         BoxButton::of(MessageAnswer::Cancel)},
+        Yes, Cancel)) {
+    case Yes:
+        return saveOrder();
+    case No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The session manager ends the program at logout with a quit sent to the application. The
+// program's own quit comes only after its window has closed.
+bool frmzBIRNIK::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::Quit)
+        m_sessionEnding = true;
+    return QWidget::eventFilter(watched, event);
+}
+
+// The order has changed; an empty order has nothing to lose.
+void frmzBIRNIK::orderChanged()
+{
+    setWindowModified(m_order.count() > 0);
 }

@@ -6,6 +6,7 @@
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
 #include "listings/FileRowsModel.h"
+#include "listings/SizeText.h"
 #include "order/OrderList.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
@@ -35,8 +36,8 @@ public:
     bool Form_Load(const QString& startFolder);
 
     // Recomputes the total of the file list (mode 0) or of the order (any other mode, with
-    // the capacity check).
-    void SaberiVelicine(int mode);
+    // the capacity check). The sum names the positions of sizes that are not valid numbers.
+    SizeSum SaberiVelicine(int mode);
 
     SharedValues& shared() { return m_shared; }
     FileRowsModel& files() { return m_files; }
@@ -73,6 +74,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -92,6 +94,14 @@ private:
                    const std::function<void(WorkControl&)>& work);
     bool waitIfBusy(void (frmzBIRNIK::*command)());
     void runWaitingCommands();
+    void reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
+                            int firstNew = 0);
+    // Marks the order as changed since it was last saved or opened.
+    void orderChanged();
+    // Saves the order through the save dialog; false when cancelled or failed (reported).
+    bool saveOrder();
+    // Asks whether an order with unsaved changes may go; Yes saves it first.
+    bool mayDiscardOrder();
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
     void guarded(const std::function<void()>& work);
     void showError(const QString& text);
@@ -140,4 +150,6 @@ private:
     int m_listedIndex = -1;
     bool m_busy = false;
     QList<void (frmzBIRNIK::*)()> m_waiting;
+    // The session is ending: closing asks nothing.
+    bool m_sessionEnding = false;
 };

@@ -9,6 +9,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -118,6 +119,12 @@ void frmOpcije::cmdOK_Click()
                      QString::number(kindState(0)));
     m_settings.write(QStringLiteral("Izabrano"), QStringLiteral("2"),
                      QString::number(kindState(1)));
+    // The chosen options stay live either way; only their storing failed.
+    if (!m_settings.flush()) {
+        emit settingsNotStored(
+            QStringLiteral("Opcije nisu sacuvane u \"%1\"; vaze dok program radi.")
+                .arg(QDir::toNativeSeparators(m_settings.location())));
+    }
     accept();
 }
 

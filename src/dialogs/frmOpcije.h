@@ -31,6 +31,10 @@ public:
     QLabel* lblColor[2];
     QPushButton* cmdOK;
 
+signals:
+    // "OK" could not store the options; the text says where.
+    void settingsNotStored(const QString& message);
+
 public slots:
     void lblColor_Click(int index);
     void cmdOK_Click();

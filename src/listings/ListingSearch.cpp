@@ -32,7 +32,7 @@ CdResult searchCd(const SearchRequest& request, const SearchPattern& pattern, in
     const QString path = ShopFiles::listingPath(request.putanja, cd);
     QByteArray bytes;
     try {
-        bytes = TextFile::readAll(path);
+        bytes = readListingBytes(path);
     } catch (const ZbirnikError& error) {
         result.problems.append(error.message());
         return result;

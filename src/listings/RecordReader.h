@@ -25,11 +25,34 @@ public:
 
     // True once every character has been consumed.
     bool atEnd() const { return m_pos >= m_text.size(); }
+    // True when nothing but blank lines is left: an editor's trailing blank line is no
+    // record.
+    bool onlyBlankLinesLeft();
     Record read(int fieldCount);
 
+    // Reads every field of the next line, for files with one record per line. Returns how
+    // many fields the line holds; the first three are stored in fields. A blank line holds
+    // one empty field.
+    int readLine(Record& fields);
+    // The number, counted from 1, of the line that the last readLine read.
+    int lineNumber() const;
+
 private:
+    enum class Separator
+    {
+        None,
+        Comma,
+        LineEnd
+    };
+
     QString readField();
+    bool atLineEnd() const;
+    void consumeSeparator();
 
     QString m_text;
     qsizetype m_pos = 0;
+    Separator m_lastSeparator = Separator::None;
+    qsizetype m_lineStart = 0;
+    // Where the last look for a character that is not blank found one.
+    qsizetype m_nextNonBlank = -1;
 };

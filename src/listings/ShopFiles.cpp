@@ -9,6 +9,15 @@
 
 #include <QDir>
 
+namespace {
+
+// The most each kind of file can reasonably hold: the shop list names at most 32 767 source
+// CDs; a listing names every file of a source CD, with room for the largest shops.
+constexpr qint64 kShopListCap = qint64(16) << 20;
+constexpr qint64 kListingCap = qint64(256) << 20;
+
+} // namespace
+
 namespace ShopFiles {
 
 QString cdNumberText(int cdNumber)
@@ -29,7 +38,7 @@ QString listingPath(const QString& putanja, int cdNumber)
 
 QStringList readShopList(const QString& path)
 {
-    RecordReader reader(TextCodec::decode(TextFile::readAll(path)));
+    RecordReader reader(TextCodec::decodeFile(TextFile::readAll(path, kShopListCap)));
     QStringList entries;
     while (!reader.atEnd())
         entries.append(reader.read(1)[0]);
@@ -49,9 +58,16 @@ QString listingCutShort(const QString& path, qsizetype recordsRead)
         .arg(recordsRead);
 }
 
+QByteArray readListingBytes(const QString& path)
+{
+    QByteArray bytes = TextFile::readAll(path, kListingCap);
+    const qsizetype mark = bytes.size() - TextCodec::withoutByteOrderMark(bytes).size();
+    return mark > 0 ? bytes.remove(0, mark) : bytes;
+}
+
 LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)
 {
-    const QByteArray bytes = TextFile::readAll(path);
+    const QByteArray bytes = readListingBytes(path);
     if (control)
         control->total = bytes.size();
     LoadedListing listing;

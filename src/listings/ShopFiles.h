@@ -26,8 +26,9 @@ QStringList readShopList(const QString& path);
 } // namespace ShopFiles
 
 // Reads the records of a listing's bytes, calling onRecord(fullPath, size) with views into
-// the bytes for each, until the end or until control asks to stop. Returns the number of
-// records read; a listing that ends inside a record sets endsInsideRecord.
+// the bytes for each, until the end or until control asks to stop. Blank lines at the end
+// are no record. Returns the number of records read; a listing that ends inside a record
+// sets endsInsideRecord.
 template <typename OnRecord>
 qsizetype scanListing(QByteArrayView bytes, OnRecord&& onRecord, bool& endsInsideRecord,
                       const WorkControl* control = nullptr)
@@ -35,7 +36,17 @@ qsizetype scanListing(QByteArrayView bytes, OnRecord&& onRecord, bool& endsInsid
     endsInsideRecord = false;
     qsizetype records = 0;
     qsizetype pos = 0;
+    // Where the last look for a character that is not blank found one.
+    qsizetype nonBlank = -1;
     while (pos < bytes.size()) {
+        if (nonBlank < pos) {
+            nonBlank = pos;
+            while (nonBlank < bytes.size() &&
+                   (bytes[nonBlank] == ' ' || bytes[nonBlank] == '\r' || bytes[nonBlank] == '\n'))
+                ++nonBlank;
+            if (nonBlank >= bytes.size())
+                break;
+        }
         // A look at the flag every few thousand records keeps the loop tight.
         if (control && (records & 0xFFF) == 0 && control->isCancelled())
             break;
@@ -54,6 +65,10 @@ qsizetype scanListing(QByteArrayView bytes, OnRecord&& onRecord, bool& endsInsid
 // The message for a listing that ends inside a record, after the records read before it.
 QString listingCutShort(const QString& path, qsizetype recordsRead);
 
+// The bytes of a listing file, without a byte-order mark. Throws ZbirnikError when the file
+// cannot be read, is no regular file or is larger than any listing can be.
+QByteArray readListingBytes(const QString& path);
+
 // The rows of a listing that the kind filter lets through, and the fault of a listing that
 // ends inside a record (the records before it are kept).
 struct LoadedListing
@@ -63,7 +78,7 @@ struct LoadedListing
     qsizetype records = 0;
 };
 
-// Throws ZbirnikError when the file cannot be read. With control, reports the bytes read
-// as progress and stops early when asked (the result is then incomplete).
+// Throws as readListingBytes does. With control, reports the bytes read as progress and
+// stops early when asked (the result is then incomplete).
 LoadedListing loadListing(const QString& path, int mp3State, int videoState,
                           WorkControl* control = nullptr);

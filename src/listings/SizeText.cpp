@@ -48,7 +48,8 @@ std::optional<double> bytes(QStringView sizeText)
 {
     const std::optional<double> mebibytes = floorOfNumber(sizeText.left(3));
     const std::optional<double> kibibytes = floorOfNumber(sizeText.right(4));
-    if (!mebibytes || !kibibytes)
+    // A size below zero would lower the total and could hide an order above the capacity.
+    if (!mebibytes || !kibibytes || *mebibytes < 0 || *kibibytes < 0)
         return std::nullopt;
     return *mebibytes * kMebibyte + *kibibytes * kKibibyte;
 }

@@ -15,7 +15,7 @@ constexpr double kCapacityBytes = 650 * kMebibyte;
 
 // The bytes one size text stands for: the numeric value of its first three characters
 // in MiB plus that of its last four in KiB, each rounded down. nullopt when either part
-// is not a number.
+// is not a number or is below zero.
 std::optional<double> bytes(QStringView sizeText);
 
 // MMM.KKKK: at least three digits of whole MiB, four of remaining KiB.
@@ -23,8 +23,8 @@ QString format(double totalBytes);
 
 } // namespace SizeText
 
-// The total of a list of size texts, with the positions of the texts that are not numbers
-// (they count as 0).
+// The total of a list of size texts, with the ascending positions of the texts that are not
+// valid sizes (they count as 0).
 struct SizeSum
 {
     double bytes = 0;

@@ -2,6 +2,7 @@
 
 #include "OznakaCD.h"
 #include "PreviousOrdersIndex.h"
+#include "orderfile/OrderFileReader.h"
 
 #include <QSet>
 #include <utility>
@@ -36,6 +37,7 @@ public:
     {
         return m_seen.contains(upperItem) || m_order.containsUpper(upperItem);
     }
+    qsizetype countWithOrder() const { return m_order.count() + m_rows.size(); }
     void append(FileRow row, const QString& upperItem)
     {
         m_seen.insert(upperItem);
@@ -60,11 +62,12 @@ private:
 
 } // namespace
 
-int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
-               PreviousOrders& previous, const AddingPrompts& prompts)
+AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
+                        PreviousOrders& previous, const AddingPrompts& prompts)
 {
-    PendingRows pending(order, entries.size());
-    int added = 0;
+    PendingRows pending(order, qMin(entries.size(), kMaxOrderItems));
+    AddingResult result;
+    int& added = result.added;
     const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
                                             added += pending.flush();
                                             return prompts.askOrderAgain(wanted);
@@ -80,7 +83,12 @@ int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelecti
 
     previous.index.beginBatch();
     try {
-        for (const FileRow& entry : entries) {
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (pending.countWithOrder() >= kMaxOrderItems) {
+                result.leftOut = int(entries.size() - i);
+                break;
+            }
+            const FileRow& entry = entries[i];
             const QString item = OznakaCD(entry.text, comboSelectionIndex);
             if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
                 continue;
@@ -96,5 +104,6 @@ int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelecti
         pending.flush();
         throw;
     }
-    return added + pending.flush();
+    added += pending.flush();
+    return result;
 }

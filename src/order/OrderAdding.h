@@ -31,8 +31,17 @@ struct PreviousOrders
 // asks the customer; a faulty file on the way is reported and left out.
 bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const AddingPrompts& prompts);
 
+struct AddingResult
+{
+    int added = 0;
+    // Entries not looked at because the order was full.
+    int leftOut = 0;
+};
+
 // Adds file list entries to the order as one batch, in their order. Each entry is labelled
 // with OznakaCD, passes the previous-orders check, and is refused when its item is already
-// in the order, entries added earlier in the batch included. Returns the number added.
-int addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
-               PreviousOrders& previous, const AddingPrompts& prompts);
+// in the order, entries added earlier in the batch included. The batch stops when the order
+// holds kMaxOrderItems, so that every order the program saves can be opened again; the
+// entries after that are left out.
+AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
+                        PreviousOrders& previous, const AddingPrompts& prompts);

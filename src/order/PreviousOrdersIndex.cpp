@@ -1,12 +1,10 @@
 #include "PreviousOrdersIndex.h"
 
 #include "listings/ImeDatoteke.h"
-#include "listings/RecordReader.h"
-#include "platform/TextCodec.h"
-#include "platform/TextFile.h"
+#include "listings/OrderItemText.h"
+#include "orderfile/OrderFileReader.h"
 #include "platform/ZbirnikError.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 void PreviousOrdersIndex::beginBatch()
@@ -59,26 +57,14 @@ void PreviousOrdersIndex::load(const QString& path, IndexedFile& file)
 {
     file.names.clear();
     file.fault.clear();
-    qsizetype records = 0;
     try {
-        RecordReader reader(TextCodec::decode(TextFile::readAll(path)));
-        while (!reader.atEnd()) {
-            const Record record = reader.read(3);
-            file.names.insert(ImeDatoteke(record[1]).toUpper());
-            ++records;
-        }
+        OrderFileRecords records(OrderFileRecords::readFile(path), path);
+        Record fields;
+        while (records.next(fields))
+            file.names.insert(ImeDatoteke(fields[1]).toUpper());
     } catch (const ZbirnikError& error) {
         file.fault = error.message();
-    } catch (const InputPastEndError&) {
-        file.fault = previousOrderCutShort(path, records);
     }
-}
-
-QString previousOrderCutShort(const QString& path, qsizetype completeRecords)
-{
-    return QStringLiteral("Datoteka \"%1\" zavrsava usred zapisa (iza zapisa %2).")
-        .arg(QDir::toNativeSeparators(path))
-        .arg(completeRecords);
 }
 
 QString previousOrderLeftOut(const QString& fault)
@@ -95,5 +81,5 @@ QStringList consultedPaths(const QStringList& ProsliCD, int BrojProslihCD)
 
 QString wantedName(const QString& item)
 {
-    return item.mid(8).toUpper();
+    return OrderItemText::nameOf(item).toString().toUpper();
 }

@@ -37,7 +37,7 @@ private:
         QDateTime modified;
         bool read = false;
         quint64 checkedInRound = 0;
-        // The names of the complete records, up to the fault when there is one.
+        // The names of the records before the fault when there is one.
         QSet<QString> names;
         QString fault;
     };
@@ -51,15 +51,13 @@ private:
     quint64 m_round = 1;
 };
 
-// The fault of a previous order file that ends inside a record, and the message that
-// reports a faulty file and leaves it out of the rest of the batch.
-QString previousOrderCutShort(const QString& path, qsizetype completeRecords);
+// The message that reports a faulty file and leaves it out of the rest of the batch.
 QString previousOrderLeftOut(const QString& fault);
 
 // The paths the check consults: ProsliCD positions 1 to BrojProslihCD (position 0 is never
 // used; a count of 0 or below consults none).
 QStringList consultedPaths(const QStringList& ProsliCD, int BrojProslihCD);
 
-// The text the previous-orders check compares: the order item without its first eight
-// characters (the label and ": "), upper-cased; empty for a shorter item.
+// The text the previous-orders check compares: the file name of the order item, the text
+// after its label and ": ", upper-cased.
 QString wantedName(const QString& item);

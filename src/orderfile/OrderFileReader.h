@@ -1,19 +1,46 @@
 #pragma once
 
 #include "listings/FileRowsModel.h"
+#include "listings/RecordReader.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-// Reads an order file back into order rows: each record of three fields gives the item
-// "label: file name", the full path and the size text, the last two unchanged.
+// An order holds at most this many items (list counts are 16-bit), and so does every order
+// file the program writes.
+constexpr qsizetype kMaxOrderItems = 32767;
+
+// The records of an order file, one line each: exactly three fields, the source CD label,
+// the full path and the size text. A UTF-8 byte-order mark at the start and blank lines at
+// the end are no records.
+class OrderFileRecords
+{
+public:
+    // path names the file in messages.
+    OrderFileRecords(const QByteArray& bytes, const QString& path);
+
+    // Reads the next record into fields; false at the end of the file. Throws ZbirnikError
+    // naming the file and the line when a line does not hold exactly three fields.
+    bool next(Record& fields);
+
+    // The bytes of an order file; one larger than any order file can be is refused.
+    static QByteArray readFile(const QString& path);
+
+private:
+    RecordReader m_reader;
+    QString m_path;
+};
+
+// Reads an order file back into order rows: each record gives the item "label: file name",
+// the full path and the size text, the last two unchanged.
 namespace OrderFileReader {
 
-// A file that ends inside a record still gives that record, its missing fields empty.
-QList<FileRow> parse(const QByteArray& bytes);
+// Throws ZbirnikError naming the file and the reason when a line does not hold three fields,
+// or as soon as the file holds more than room records, so a huge file is refused at once.
+QList<FileRow> parse(const QByteArray& bytes, const QString& path, qsizetype room = kMaxOrderItems);
 
-// Throws ZbirnikError naming the file and the reason when it cannot be read.
-QList<FileRow> read(const QString& path);
+// Also throws ZbirnikError naming the file and the reason when it cannot be read.
+QList<FileRow> read(const QString& path, qsizetype room = kMaxOrderItems);
 
 } // namespace OrderFileReader

@@ -1,5 +1,6 @@
 #include "OrderFileWriter.h"
 
+#include "listings/OrderItemText.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
@@ -10,10 +11,7 @@ namespace OrderFileWriter {
 
 namespace {
 
-// The label is the first six characters of the item: "CD 007" of "CD 007: pjesma.mp3".
-constexpr qsizetype kLabelLength = 6;
-
-bool holdsSeparator(const QString& field)
+bool holdsSeparator(QStringView field)
 {
     return field.contains(u'"') || field.contains(u'\r') || field.contains(u'\n');
 }
@@ -31,7 +29,7 @@ QByteArray format(const QList<FileRow>& rows, const QString& path)
     QString text;
     text.reserve(rows.size() * 64);
     for (const FileRow& row : rows) {
-        const QString label = row.text.left(kLabelLength);
+        const QStringView label = OrderItemText::labelOf(row.text);
         if (holdsSeparator(label) || holdsSeparator(row.fullPath) || holdsSeparator(row.size)) {
             refuse(path, row,
                    QStringLiteral("sadrzi znak navoda (\") ili prelom reda, "
@@ -52,7 +50,8 @@ QByteArray format(const QList<FileRow>& rows, const QString& path)
     // written with substitutes, so find it and say which.
     if (TextCodec::decode(bytes) != text) {
         for (const FileRow& row : rows) {
-            if (!TextCodec::canEncode(row.text.left(kLabelLength) + row.fullPath + row.size))
+            if (!TextCodec::canEncode(OrderItemText::labelOf(row.text).toString() + row.fullPath +
+                                      row.size))
                 refuse(path, row,
                        QStringLiteral("sadrzi slovo koje se u PlayListu ne moze zapisati"));
         }

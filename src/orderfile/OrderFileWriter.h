@@ -7,8 +7,8 @@
 #include <QString>
 
 // Writes an order as the play list the shop burns from: one line per item of three quoted
-// fields (the item's six-character source CD label, its full path, its size text) joined by
-// commas, CR LF after each line, windows-1250 bytes, nothing else.
+// fields (the item's source CD label, the text before its first ": "; its full path; its
+// size text) joined by commas, CR LF after each line, windows-1250 bytes, nothing else.
 namespace OrderFileWriter {
 
 // The bytes of the order file. The format has no escaping, so a field holding a double

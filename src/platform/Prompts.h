@@ -8,6 +8,7 @@ enum class MessageIcon
 {
     None,
     Information,
+    Warning,
     Critical
 };
 enum class MessageButtons
@@ -19,7 +20,8 @@ enum class MessageAnswer
 {
     Ok,
     Yes,
-    No
+    No,
+    Cancel
 };
 
 // A button of a box with buttons of its own: a standard answer, captioned by the platform in
@@ -44,7 +46,7 @@ public:
     // box escapeButton (both positions in buttons). Returns the position of the chosen one.
     virtual int choose(const QString& text, const QString& title, MessageIcon icon,
                        const QList<BoxButton>& buttons, int defaultButton, int escapeButton) = 0;
-    // Returns the typed text, or empty text when the user cancels.
-    virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
+    // Returns the text as typed when the user confirms, nullopt when the user cancels.
+    virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                            const QString& defaultText) = 0;
 };

@@ -11,4 +11,8 @@ public:
     virtual QString read(const QString& section, const QString& key,
                          const QString& defaultValue) const = 0;
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
+    // Puts the values written into lasting storage. False when they could not be stored.
+    virtual bool flush() = 0;
+    // Where the values are kept, for a message that names it.
+    virtual QString location() const = 0;
 };

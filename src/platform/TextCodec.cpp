@@ -40,6 +40,17 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes)
+{
+    static constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+    return bytes.startsWith(kUtf8Bom) ? bytes.sliced(3) : bytes;
+}
+
+QString decodeFile(QByteArrayView bytes)
+{
+    return decode(withoutByteOrderMark(bytes));
+}
+
 QByteArray encode(const QString& text)
 {
     QStringEncoder encoder(kCodePage);

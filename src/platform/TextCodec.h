@@ -10,6 +10,11 @@
 // back to the same byte, so a file read and written again is byte-identical.
 namespace TextCodec {
 QString decode(QByteArrayView bytes);
+// The text of a file: a UTF-8 byte-order mark that an editor put at its start is no part of
+// the text and is skipped.
+QString decodeFile(QByteArrayView bytes);
+// The bytes of a file without that mark.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes);
 QByteArray encode(const QString& text);
 // True when every character of the text has a byte in the 8-bit code page.
 bool canEncode(const QString& text);

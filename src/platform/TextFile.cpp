@@ -5,39 +5,94 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace TextFile {
 
-QByteArray readAll(const QString& path)
+namespace {
+
+[[noreturn]] void cannotRead(const QString& path, const QString& reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze procitati: %2")
+                           .arg(QDir::toNativeSeparators(path), reason));
+}
+
+[[noreturn]] void tooLarge(const QString& path, qint64 sizeCap)
+{
+    cannotRead(
+        path,
+        QStringLiteral("veca je od %1 MB, koliko ovakva datoteka moze imati.").arg(sizeCap >> 20));
+}
+
+} // namespace
+
+QByteArray readAll(const QString& path, qint64 sizeCap)
+{
+    // Opened without blocking, so that a FIFO without a writer cannot hang the open; the
+    // flag changes nothing for a regular file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze otvoriti: %2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+                               .arg(QDir::toNativeSeparators(path), qt_error_string(errno)));
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze procitati: %2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status
+    {
+    };
+    if (::fstat(fd, &status) != 0)
+        cannotRead(path, qt_error_string(errno));
+    if (!S_ISREG(status.st_mode))
+        cannotRead(path, QStringLiteral("to nije obicna datoteka."));
+    if (status.st_size > sizeCap)
+        tooLarge(path, sizeCap);
+
+    // The size may change while the file is read: read to its end, but never past the cap.
+    QByteArray bytes;
+    bytes.resize(qsizetype(status.st_size) + 1);
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size()) {
+            if (filled > sizeCap)
+                tooLarge(path, sizeCap);
+            bytes.resize(qMin<qint64>(sizeCap + 1, filled * 2 + 4096));
+        }
+        const qint64 count = file.read(bytes.data() + filled, bytes.size() - filled);
+        if (count < 0)
+            cannotRead(path, file.errorString());
+        if (count == 0)
+            break;
+        filled += count;
     }
+    if (filled > sizeCap)
+        tooLarge(path, sizeCap);
+    bytes.resize(filled);
     return bytes;
 }
 
 void writeAll(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    const auto fail = [&] {
+    const auto fail = [&](const QString& reason) {
         throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+                               .arg(QDir::toNativeSeparators(path), reason));
     };
     // Unbuffered, so that a write cut short (a full disk) shows in the count written; a
     // buffered write would lose that and commit a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail();
-    if (file.write(bytes) != bytes.size())
-        fail();
+        fail(file.errorString());
+    // A write cut short reports no error of its own; writing the rest again meets the cause
+    // (no space left, file too large) and names it.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            fail(file.errorString());
+        written += count;
+    }
     if (!file.commit())
-        fail();
+        fail(file.errorString());
 }
 
 } // namespace TextFile

@@ -149,6 +149,15 @@ private slots:
         QCOMPARE(f->texts(window.files()), QStringList({"Prva pjesma.mp3", "Spot.DAT"}));
         window.cmbCDovi_Click();
         QCOMPARE(f->texts(window.files()), QStringList{"Prva pjesma.mp3"});
+        QVERIFY(f->prompts.shown.isEmpty());
+
+        // A store that cannot be written is named; the chosen options stay live.
+        f->settings.storageFails = true;
+        window.options()->chkVrstaDat[1]->setChecked(true);
+        window.options()->cmdOK_Click();
+        QCOMPARE(f->prompts.titles(), QStringList{"Greska"});
+        QVERIFY(f->prompts.shown[0].text.contains(QStringLiteral("zbirnik.ini")));
+        QCOMPARE(window.options()->kindState(1), 1);
     }
 
     void aboutBoxIsMadeForEachShowing()

@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QRandomGenerator>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +28,13 @@ frmzBIRNIK& startWithOrder(MainWindowFixture& f)
     frmzBIRNIK& w = f.start();
     w.order().append(kOrder);
     return w;
+}
+
+QString makeFifo(const QString& path)
+{
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the FIFO %s", qPrintable(path));
+    return path;
 }
 
 bool runningAsRoot()
@@ -124,8 +133,51 @@ private slots:
         }
         QCOMPARE(f.prompts.titles(), QStringList{"Greska"});
         QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("narudzba.txt")));
+        // The cause is named, not "Unknown error".
+        QVERIFY2(f.prompts.shown[0].text.contains(qt_error_string(EFBIG)),
+                 qPrintable(f.prompts.shown[0].text));
         QCOMPARE(readTestFile(path), QByteArray("stara narudzba\r\n"));
         QCOMPARE(w.order().count(), 202);
+    }
+
+    // A FIFO would hang the program and a link to /dev/zero would fill the memory: wherever a
+    // file is read, each gets one message that names it, and the order stays.
+    void thingsThatAreNotFilesAreNamed()
+    {
+        MainWindowFixture f;
+        makeFifo(f.path(QStringLiteral("PlayList.kat")));
+        QVERIFY(!f.create().Form_Load(f.path()));
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY(f.prompts.shown[0].text.contains(QStringLiteral("PlayList.kat")));
+
+        MainWindowFixture g;
+        g.writeShopList({QStringLiteral("Nula"), QStringLiteral("Cijev"), QStringLiteral("Dobar")});
+        QDir().mkpath(g.path(QStringLiteral("PlayLists")));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"),
+                            g.path(QStringLiteral("PlayLists/Muzika 001.kat"))));
+        const QString pipe = makeFifo(g.path(QStringLiteral("PlayLists/Muzika 002.kat")));
+        g.writeListing(3, {QStringLiteral("D:\\a.mp3,001.0000")});
+        frmzBIRNIK& w = g.start();
+        QCOMPARE(g.prompts.shown.size(), 1);
+        QVERIFY(g.prompts.shown[0].text.contains(QStringLiteral("Muzika 001.kat")));
+        w.cmbCDovi->setCurrentIndex(1);
+        w.cmbCDovi_Click();
+        QCOMPARE(g.prompts.shown.size(), 2);
+        QVERIFY(g.prompts.shown[1].text.contains(QStringLiteral("Muzika 002.kat")));
+
+        w.order().append(kOrder);
+        g.dialogs.files = {pipe};
+        w.cmdOpen_Click();
+        QCOMPARE(g.prompts.shown.size(), 3);
+        QVERIFY(g.prompts.shown[2].text.contains(QStringLiteral("Muzika 002.kat")));
+        w.shared().ProsliCD = {QString(), pipe};
+        w.shared().BrojProslihCD = 1;
+        w.cmbCDovi->setCurrentIndex(2);
+        w.cmbCDovi_Click();
+        w.cmdDodajSve_Click();
+        QCOMPARE(g.prompts.shown.size(), 4);
+        QVERIFY(g.prompts.shown[3].text.contains(QStringLiteral("Muzika 002.kat")));
+        QCOMPARE(w.order().count(), 3);
     }
 
     void filesThatVanishBetweenSteps()

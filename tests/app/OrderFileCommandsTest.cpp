@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(w.order().model().rows(), sampleOrder());
         QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("2"));
 
-        // Opening past the 16-bit count adds nothing.
+        // Opening past the 16-bit count adds nothing; reaching it exactly is accepted.
         QByteArray big;
         for (int i = 0; i < 32766; ++i)
             big += "\"CD 001\",\"D:\\a.mp3\",\"000.0001\"\r\n";
@@ -120,6 +120,31 @@ private slots:
         QCOMPARE(f.prompts.shown.size(), 3);
         QVERIFY(f.prompts.shown[2].text.contains(QStringLiteral("velika.txt")));
         QCOMPARE(w.order().count(), 2);
+        w.order().removeAt({0});
+        f.dialogs.files = {bigPath};
+        w.cmdOpen_Click();
+        QCOMPARE(f.prompts.shown.size(), 3);
+        QCOMPARE(w.order().count(), 32767);
+        QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("32767"));
+    }
+
+    // A play list that an editor saved with a byte-order mark and a blank last line opens
+    // without a phantom item, and saves again as the program writes play lists.
+    void editedPlayListOpensAndSavesAgain()
+    {
+        MainWindowFixture f;
+        f.writeShop({{QStringLiteral("D:\\a\\x.mp3,001.0000")}});
+        frmzBIRNIK& w = f.start();
+        const QByteArray saved = "\"CD 001\",\"D:\\a\\x.mp3\",\"004.0512\"\r\n";
+        const QString edited = writeTestFile(f.path(), QStringLiteral("uredjena.txt"),
+                                             "\xEF\xBB\xBF" + saved + "\r\n");
+        const QString again = f.path(QStringLiteral("ponovo.txt"));
+        f.dialogs.files = {edited, again};
+        w.cmdOpen_Click();
+        QCOMPARE(f.texts(w.order().model()), QStringList{"CD 001: x.mp3"});
+        w.cmdSave_Click();
+        QCOMPARE(readTestFile(again), saved);
+        QVERIFY(f.prompts.shown.isEmpty());
     }
 };
 

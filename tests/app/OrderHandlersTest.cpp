@@ -2,6 +2,7 @@
 #include "common/TestRegistry.h"
 #include "dialogs/FormColours.h"
 #include "dialogs/frmOpcije.h"
+#include "orderfile/OrderFileReader.h"
 #include "platform/qt/ColourValue.h"
 
 #include <QComboBox>
@@ -85,14 +86,15 @@ private slots:
         w.cmbCDovi_Click();
         w.files().setRows({{"CD 004: x.mp3", "D:\\x.mp3", "001.0000"},
                            {"CD Intro.mp3", "D:\\CD Intro.mp3", "001.0000"},
-                           {"cd intro.mp3", "D:\\cd intro.mp3", "001.0000"},
+                           {"cd outro.mp3", "D:\\cd outro.mp3", "001.0000"},
                            {"a.mp3", "D:\\m\\a.mp3", "001.0000"}});
         w.cmdDodajSve_Click();
         w.cmbCDovi->setCurrentIndex(0);
         w.cmbCDovi_Click();
         w.cmdDodajSve_Click();
+        // A file merely named "CD Intro.mp3" carries no label of its own.
         QCOMPARE(f->texts(w.order().model()),
-                 QStringList({"CD 004: x.mp3", "CD Intro.mp3", "CD 002: cd intro.mp3",
+                 QStringList({"CD 004: x.mp3", "CD 002: CD Intro.mp3", "CD 002: cd outro.mp3",
                               "CD 002: a.mp3", "CD 001: a.mp3"}));
         QVERIFY(f->prompts.shown.isEmpty());
     }
@@ -183,13 +185,15 @@ private slots:
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), red);
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0001"));
 
-        // Emptying keeps the colours; refilling while they are red warns no more.
+        // Emptying brings back the normal colours, so refilling warns again.
+        const QColor normal = w.palette().color(QPalette::ButtonText);
         w.cmdIzbrisiSve_Click();
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("0"));
-        QCOMPARE(textColour(w.lblUkupnoVrijeme), red);
+        QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
+        QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), normal);
         w.cmdDodajSve_Click();
-        QCOMPARE(warnings(), 1);
+        QCOMPARE(warnings(), 2);
 
         // Exactly 650.0000 is within the capacity; crossing again warns again.
         select(w.lstCDNarucen, {2}, 2);
@@ -198,7 +202,33 @@ private slots:
         QVERIFY(textColour(w.lblUkupnoVrijeme) != red);
         select(w.lstCD, {2}, 2);
         w.cmdDodaj_Click();
-        QCOMPARE(warnings(), 2);
+        QCOMPARE(warnings(), 3);
+    }
+
+    // A full order takes what fits and says once how many entries were left out, after the
+    // count and the total are shown.
+    void addingStopsWhenTheOrderIsFull()
+    {
+        frmzBIRNIK& w =
+            startShop({{"D:\\a.mp3,001.0000", "D:\\b.mp3,001.0000", "D:\\c.mp3,001.0000"}});
+        QList<FileRow> almostFull;
+        for (int i = 0; i < kMaxOrderItems - 1; ++i)
+            almostFull.append(
+                {QStringLiteral("CD 009: %1").arg(i), {}, QStringLiteral("000.0000")});
+        w.order().append(almostFull);
+        QString countShown;
+        f->prompts.whileShown = [&](const FakePrompts::Shown&) {
+            countShown = w.lblBrojNarucenih->text();
+        };
+        w.cmdDodajSve_Click();
+        QCOMPARE(w.order().count(), kMaxOrderItems);
+        QCOMPARE(w.order().model().at(kMaxOrderItems - 1).text, QStringLiteral("CD 001: a.mp3"));
+        QCOMPARE(f->prompts.shown.size(), 1);
+        QCOMPARE(f->prompts.shown[0].title, QStringLiteral("Narudzba je puna"));
+        QVERIFY2(f->prompts.shown[0].text.contains(QStringLiteral("32767")) &&
+                     f->prompts.shown[0].text.contains(QStringLiteral(" 2 ")),
+                 qPrintable(f->prompts.shown[0].text));
+        QCOMPARE(countShown, QStringLiteral("32767"));
     }
 
     void detailsInTheColourOfTheKind()

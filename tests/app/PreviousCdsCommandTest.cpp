@@ -60,7 +60,7 @@ private slots:
         QTest::newRow("3.5") << "3.5" << 4 << 4 << false;
         QTest::newRow("abc") << "abc" << 2 << 2 << false;
         QTest::newRow("40000") << "40000" << 2 << 2 << false;
-        QTest::newRow("Cancel") << "" << 2 << 2 << false;
+        QTest::newRow("OK with empty text") << "" << 2 << 2 << false;
     }
 
     void typedCount()
@@ -90,13 +90,25 @@ private slots:
         }
     }
 
-    void cancelAtFirstUseChangesNothing()
+    // Cancel in the input box ends the command with nothing changed, at the first use and
+    // after an earlier series alike.
+    void cancelChangesNothing()
     {
         MainWindowFixture f;
         f.writeShop({{QStringLiteral("D:\\a\\x.mp3,001.0000")}});
         frmzBIRNIK& w = f.start();
         w.cmdProsli_Click();
         QCOMPARE(w.shared().BrojProslihCD, 0);
+        QVERIFY(f.dialogs.fileRequests.isEmpty());
+
+        const QStringList earlier{{}, QStringLiteral("/old/1.txt"), QStringLiteral("/old/2.txt")};
+        w.shared().ProsliCD = earlier;
+        w.shared().BrojProslihCD = 2;
+        f.prompts.inputs = {std::nullopt};
+        f.dialogs.files = {QStringLiteral("/new/1.txt"), QStringLiteral("/new/2.txt")};
+        w.cmdProsli_Click();
+        QCOMPARE(w.shared().BrojProslihCD, 2);
+        QCOMPARE(w.shared().ProsliCD, earlier);
         QVERIFY(f.dialogs.fileRequests.isEmpty());
     }
 };

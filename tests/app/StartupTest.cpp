@@ -78,17 +78,34 @@ private slots:
         QVERIFY(shop.settings.writes.isEmpty());
     }
 
-    void badStoredValuesKeepTheirDefaults()
+    // Stored values up to the highest accepted are applied; a value that is not a number, or
+    // is out of range, keeps its default.
+    void storedValuesWithinTheirRange_data()
     {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QList<int>>("applied");
+        QTest::newRow("highest accepted") << QStringList{"16777215", "16777215", "2", "2"}
+                                          << QList<int>{16777215, 16777215, 2, 2};
+        QTest::newRow("one past the highest")
+            << QStringList{"16777216", "16777216", "3", "3"} << QList<int>{0, 64, 1, 1};
+        QTest::newRow("not numbers or below")
+            << QStringList{"crvena", "-5", "70000", "-1"} << QList<int>{0, 64, 1, 1};
+    }
+    void storedValuesWithinTheirRange()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QList<int>, applied);
         MainWindowFixture shop;
         shop.writeShop({kCd1});
-        shop.settings.values = {
-            {"Boje/1", "crvena"}, {"Boje/2", "-5"}, {"Izabrano/1", "70000"}, {"Izabrano/2", "3"}};
+        shop.settings.values = {{"Boje/1", stored[0]},
+                                {"Boje/2", stored[1]},
+                                {"Izabrano/1", stored[2]},
+                                {"Izabrano/2", stored[3]}};
         frmzBIRNIK& window = shop.start();
-        QCOMPARE(window.options()->colour(0), 0u);
-        QCOMPARE(window.options()->colour(1), 64u);
-        QCOMPARE(window.options()->kindState(0), 1);
-        QCOMPARE(window.options()->kindState(1), 1);
+        QCOMPARE(int(window.options()->colour(0)), applied[0]);
+        QCOMPARE(int(window.options()->colour(1)), applied[1]);
+        QCOMPARE(window.options()->kindState(0), applied[2]);
+        QCOMPARE(window.options()->kindState(1), applied[3]);
         QCOMPARE(window.files().count(), 3);
     }
 

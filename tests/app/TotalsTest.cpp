@@ -3,6 +3,7 @@
 #include "dialogs/FormColours.h"
 
 #include <QLabel>
+#include <QListView>
 #include <QTest>
 
 namespace {
@@ -74,6 +75,70 @@ private slots:
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
         QVERIFY(!w.overCapacity());
+    }
+
+    // A size that is not a valid number is named once, by the load, addition or open that
+    // brings it in, and only after the totals it is counted out of are shown.
+    void invalidSizeIsNamedOnceAfterTheTotals()
+    {
+        MainWindowFixture shop;
+        shop.writeShop({{"D:\\a.mp3,001.0000", "D:\\los.mp3,-99.0000", "D:\\c.mp3,002.0000"}});
+        QStringList totalsWhenShown;
+        shop.prompts.whileShown = [&](const FakePrompts::Shown&) {
+            if (shop.window)
+                totalsWhenShown << shop.window->lblInformation[1]->text()
+                                << shop.window->lblCDNarucen_Vrijeme->text();
+        };
+        frmzBIRNIK& w = shop.start();
+        QCOMPARE(shop.prompts.shown.size(), 1);
+        QVERIFY(shop.prompts.shown[0].text.contains(QStringLiteral("los.mp3: \"-99.0000\"")));
+        QCOMPARE(totalsWhenShown[0], QStringLiteral("Velicina svih datoteka na CD-u : 003.0000"));
+
+        w.cmdDodajSve_Click();
+        QCOMPARE(shop.prompts.shown.size(), 2);
+        QVERIFY(shop.prompts.shown[1].text.contains(QStringLiteral("CD 001: los.mp3")));
+        QCOMPARE(totalsWhenShown[3], QStringLiteral("003.0000"));
+
+        // Removing and adding other files, the entry stays in the order: no message again.
+        w.lstCDNarucen->selectionModel()->setCurrentIndex(w.order().model().index(0),
+                                                          QItemSelectionModel::Select);
+        w.cmdIzbrisi_Click();
+        QCOMPARE(w.order().count(), 2);
+        w.files().setRows({{"d.mp3", "D:\\d.mp3", "001.0000"}});
+        w.cmdDodajSve_Click();
+        QCOMPARE(shop.prompts.shown.size(), 2);
+
+        // An order file brings in a bad size of its own: named alone.
+        const QString path = writeTestFile(shop.path(), QStringLiteral("n.txt"),
+                                           "\"CD 002\",\"D:\\e.mp3\",\"x\"\r\n");
+        shop.dialogs.files = {path};
+        w.cmdOpen_Click();
+        QCOMPARE(shop.prompts.shown.size(), 3);
+        QVERIFY(shop.prompts.shown[2].text.contains(QStringLiteral("CD 002: e.mp3")));
+        QVERIFY(!shop.prompts.shown[2].text.contains(QStringLiteral("los.mp3")));
+    }
+
+    void atMostTenInvalidSizesAreNamed_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("10") << 10 << "f9.mp3: \"x\"";
+        QTest::newRow("11") << 11 << "... i jos 1";
+    }
+    void atMostTenInvalidSizesAreNamed()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, lastLine);
+        MainWindowFixture shop;
+        QStringList listing;
+        for (int i = 0; i < count; ++i)
+            listing << QStringLiteral("D:\\f%1.mp3,x").arg(i);
+        shop.writeShop({listing});
+        shop.start();
+        QCOMPARE(shop.prompts.shown.size(), 1);
+        const QStringList lines = shop.prompts.shown[0].text.split(u'\n');
+        QCOMPARE(lines.size(), 1 + count);
+        QCOMPARE(lines.last(), lastLine);
     }
 
     void emptyOrderRestoresTheNormalColour()

@@ -237,14 +237,14 @@ struct Record
     QString size;
 };
 
-// Every record of a listing, decoded with the code page's own decoder; a listing cut short
-// keeps the records before the cut.
+// Every record of a listing, decoded with the code page's own decoder; blank lines at the
+// end are no record, and a listing cut short keeps the records before the cut.
 inline QList<Record> readListing(const QString& path)
 {
-    RecordReader reader(QStringDecoder("windows-1250").decode(TextFile::readAll(path)));
+    RecordReader reader(QStringDecoder("windows-1250").decode(readListingBytes(path)));
     QList<Record> records;
     try {
-        while (!reader.atEnd()) {
+        while (!reader.onlyBlankLinesLeft()) {
             ::Record record = reader.read(2);
             records.append({std::move(record[0]), std::move(record[1])});
         }

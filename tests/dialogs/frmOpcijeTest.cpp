@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 class frmOpcijeTest : public QObject
@@ -27,10 +28,20 @@ private slots:
     void okWritesTheDefaultsInOrderAndHides()
     {
         frmOpcije dialog(m_picker, m_settings);
+        QSignalSpy notStored(&dialog, &frmOpcije::settingsNotStored);
         dialog.show();
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
         QCOMPARE(m_settings.writes,
                  QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1", "Izabrano/2=1"}));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(notStored.size(), 0);
+
+        // Storing fails: said once, naming the store; the dialog closes all the same.
+        m_settings.storageFails = true;
+        dialog.show();
+        dialog.cmdOK_Click();
+        QCOMPARE(notStored.size(), 1);
+        QVERIFY(notStored[0][0].toString().contains(QStringLiteral("zbirnik.ini")));
         QVERIFY(!dialog.isVisible());
     }
 

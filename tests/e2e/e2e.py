@@ -28,6 +28,8 @@ RUN_BUDGET = 55.0  # seconds for every scenario together
 WAIT = 8.0  # seconds a window or an exit may take to appear
 QUIET = 1.0  # seconds during which a window that must not appear is watched for
 ERROR_TITLE = "Greska"
+MAIN_TITLE = "Zbirnik"
+EXIT_TITLE = "Izlaz"
 
 # The main window's tab order. The harness keeps track of the focus to reach buttons without
 # a mnemonic by Tab. A mnemonic presses its button without moving the focus (Qt moves it only
@@ -130,8 +132,10 @@ class Program:
         return result.stdout
 
     def windows(self, title):
-        """Visible windows whose title is exactly title."""
-        pattern = "^" + "".join("\\" + c if c in ".[]()*+?{}|^$\\" else c for c in title) + "$"
+        """Visible windows whose title is exactly title; the main window's title may end in
+        the "*" of an unsaved order."""
+        pattern = "^" + "".join("\\" + c if c in ".[]()*+?{}|^$\\" else c for c in title)
+        pattern += "\\*?$" if title == MAIN_TITLE else "$"
         found = self.xdotool("search", "--onlyvisible", "--name", pattern, check=False)
         return found.split()
 
@@ -192,7 +196,7 @@ class Program:
         self.wait_gone(dialog, title, after=f"typing {path} and Return")
 
     def main_window(self):
-        return self.wait_window("Zbirnik")
+        return self.wait_window(MAIN_TITLE)
 
     def wait_exit(self, timeout=WAIT):
         try:
@@ -217,10 +221,13 @@ class Program:
             self.keys(self.main_window(), *presses)
         self.focus = control
 
-    def exit_with_izlaz(self):
+    def press_izlaz(self):
         """Izlaz has no mnemonic: Tab to it and press Space."""
         self.tab_to("cmdIzlaz")
         self.keys(self.main_window(), "space")
+
+    def exit_with_izlaz(self):
+        self.press_izlaz()
         status = self.wait_exit()
         if status != 0:
             raise Failure(f"the program ended with status {status}; output:\n{self.output()}")
@@ -485,6 +492,39 @@ def cancelling_a_large_listing(s):
     program.press("alt+s")
     save_order(program, s.shop / "narudzba.txt")
     expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+    program.exit_with_izlaz()
+
+
+@scenario
+def exit_asks_to_save_a_changed_order(s):
+    make_shop(s.shop, [ROCK])
+    program = s.start()
+    program.press("alt+s")
+    # Esc is Cancel: the program goes on with its order.
+    program.press_izlaz()
+    program.answer(EXIT_TITLE, "Escape")
+    if program.process.poll() is not None:
+        raise Failure("the program ended after Cancel")
+    # Enter is Yes: the save dialog, and the program ends once the order is saved.
+    program.press_izlaz()
+    program.answer(EXIT_TITLE, "Return")
+    program.choose_file("Sacuvajte PlayListu", s.shop / "narudzba.txt")
+    status = program.wait_exit()
+    if status != 0:
+        raise Failure(f"the program ended with status {status}; output:\n{program.output()}")
+    expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+
+
+@scenario
+def fifo_as_a_listing_is_named(s):
+    # A FIFO would hang the program for good: it is named, and the program goes on.
+    make_shop(s.shop, [ROCK, None])
+    os.mkfifo(s.shop / "PlayLists" / "Muzika 002.kat")
+    program = s.start()
+    program.keys(program.main_window(), "Down")
+    program.answer(ERROR_TITLE, "Return")
+    program.keys(program.main_window(), "Up")
+    program.expect_no_window(ERROR_TITLE)
     program.exit_with_izlaz()
 
 

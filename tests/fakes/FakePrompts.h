@@ -4,11 +4,12 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // Records every message and input box and answers from a script: Yes/No boxes take the
 // next answer of yesNoAnswers (Yes when none is left), input boxes the next of inputs
-// (empty text, as Cancel gives, when none is left), boxes with buttons of their own the next
-// position of choices (the default button when none is left).
+// (Cancel when none is left), boxes with buttons of their own the next position of choices
+// (the default button when none is left).
 class FakePrompts : public Prompts
 {
 public:
@@ -28,6 +29,8 @@ public:
                           MessageButtons buttons) override
     {
         shown.append({text, title, icon, buttons, {}, -1});
+        if (whileShown)
+            whileShown(shown.last());
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return yesNoAnswers.isEmpty() ? MessageAnswer::Yes : yesNoAnswers.takeFirst();
@@ -41,19 +44,34 @@ public:
             if (!button.standard)
                 captions << button.caption;
             else
-                captions << (*button.standard == MessageAnswer::Yes  ? QStringLiteral("Yes")
-                             : *button.standard == MessageAnswer::No ? QStringLiteral("No")
-                                                                     : QStringLiteral("OK"));
+                captions << standardCaption(*button.standard);
         }
         shown.append({text, title, icon, MessageButtons::Ok, captions, defaultButton});
+        if (whileShown)
+            whileShown(shown.last());
         return choices.isEmpty() ? defaultButton : choices.takeFirst();
     }
 
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override
     {
         inputRequests.append({prompt, title, defaultText});
-        return inputs.isEmpty() ? QString() : inputs.takeFirst();
+        return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
+    }
+
+    static QString standardCaption(MessageAnswer answer)
+    {
+        switch (answer) {
+        case MessageAnswer::Yes:
+            return QStringLiteral("Yes");
+        case MessageAnswer::No:
+            return QStringLiteral("No");
+        case MessageAnswer::Cancel:
+            return QStringLiteral("Cancel");
+        case MessageAnswer::Ok:
+            break;
+        }
+        return QStringLiteral("OK");
     }
 
     QStringList titles() const
@@ -65,8 +83,10 @@ public:
     }
 
     QList<Shown> shown;
+    // Runs while a message box is up, to look at the window behind it.
+    std::function<void(const Shown&)> whileShown;
     QList<MessageAnswer> yesNoAnswers;
     QList<int> choices;
-    QStringList inputs;
+    QList<std::optional<QString>> inputs;
     QList<QStringList> inputRequests;
 };

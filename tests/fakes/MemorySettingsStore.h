@@ -5,7 +5,8 @@
 #include <QMap>
 #include <QStringList>
 
-// Settings kept in memory; writes are recorded in order as "section/key=value".
+// Settings kept in memory; writes are recorded in order as "section/key=value". With
+// storageFails set, flush reports that the values could not be stored.
 class MemorySettingsStore : public SettingsStore
 {
 public:
@@ -21,6 +22,10 @@ public:
         writes << section + u'/' + key + u'=' + value;
     }
 
+    bool flush() override { return !storageFails; }
+    QString location() const override { return QStringLiteral("/memory/zbirnik.ini"); }
+
     QMap<QString, QString> values;
     QStringList writes;
+    bool storageFails = false;
 };

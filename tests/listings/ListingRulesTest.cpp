@@ -80,10 +80,12 @@ private slots:
 
     void sizeThatIsNotANumberCountsAsZero()
     {
-        const QStringList sizes{"001.0000", "abc.defg", "002.0000", ""};
+        // Sizes below zero would hide an order above the capacity: they count as 0 too.
+        const QStringList sizes{"001.0000", "abc.defg", "002.0000", "",
+                                "-99.0000", "-5",       "004.-512", "-0.0000"};
         const SizeSum sum = sumSizes(sizes, [](const QString& s) { return s; });
         QCOMPARE(SizeText::format(sum.bytes), QStringLiteral("003.0000"));
-        QCOMPARE(sum.invalidPositions, (QList<int>{1, 3}));
+        QCOMPARE(sum.invalidPositions, (QList<int>{1, 3, 4, 5, 6}));
         QVERIFY(!SizeText::bytes(u"nan.0000"));
         QVERIFY(!SizeText::bytes(u"001.inf "));
     }
@@ -143,6 +145,17 @@ private slots:
         QVERIFY(listing.fault.contains(QStringLiteral("l.kat")));
         QVERIFY(loadListing(writeTestFile(dir.path(), QStringLiteral("ok.kat"), "a,b"), 1, 1)
                     .fault.isEmpty());
+
+        // Blank lines at the end, as editors leave them, and a UTF-8 byte-order mark at the
+        // start are no part of any record.
+        const LoadedListing trailing =
+            loadListing(writeTestFile(dir.path(), QStringLiteral("t.kat"),
+                                      "\xEF\xBB\xBF\"D:\\a.mp3\",1\r\nb,2\r\n\r\n  \r\n"),
+                        1, 1);
+        QVERIFY2(trailing.fault.isEmpty(), qPrintable(trailing.fault));
+        QCOMPARE(trailing.rows.count(), 2);
+        QCOMPARE(trailing.rows.at(0).fullPath, QStringLiteral("D:\\a.mp3"));
+        QCOMPARE(trailing.rows.at(1).size, QStringLiteral("2"));
     }
 };
 

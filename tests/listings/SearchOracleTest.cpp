@@ -42,7 +42,8 @@ class SearchOracleTest : public QObject
         return pattern;
     }
 
-    // cdCount listings of random records, quoted and unquoted, some ending inside a record.
+    // cdCount listings of random records, quoted and unquoted, some ending inside a record,
+    // some in blank lines.
     static void writeShop(const QString& folder, QRandomGenerator& random, int cdCount)
     {
         for (int cd = 1; cd <= cdCount; ++cd) {
@@ -59,6 +60,8 @@ class SearchOracleTest : public QObject
             }
             if (random.bounded(5) == 0)
                 listing += "D:\\x\\cut short.mp3";
+            else if (random.bounded(4) == 0)
+                listing += "\r\n  \r\n";
             writeTestFile(
                 folder, QStringLiteral("PlayLists/Muzika %1.kat").arg(ShopFiles::cdNumberText(cd)),
                 listing);

@@ -60,6 +60,12 @@ private slots:
                                                 << "x[" << true;
         QTest::newRow("bracketed ! alone is literal") << "[!]"
                                                       << "!" << true;
+        QTest::newRow("bracketed ! alone is no negation") << "[!]"
+                                                          << "a" << false;
+        QTest::newRow("leading ! negates, it is no member") << "[!0-9]x"
+                                                            << "!x" << true;
+        QTest::newRow("a negated ! excludes !") << "[!!]x"
+                                                << "!x" << false;
         QTest::newRow("empty list stands for no character") << "a[]b"
                                                             << "ab" << true;
         QTest::newRow("whole name, not a part") << "song"

@@ -3,28 +3,32 @@
 #include "common/TestRegistry.h"
 #include "order/OznakaCD.h"
 #include "order/PreviousOrdersIndex.h"
+#include "orderfile/OrderFileReader.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 class OrderAddingTest : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_folder;
-    PreviousOrdersIndex m_index;
+    // Each test function has a folder and an index of its own, so that no test sees what an
+    // earlier one left behind.
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<PreviousOrdersIndex> m_index;
 
     QString previousOrder(const QString& name, const QByteArray& bytes)
     {
-        return writeTestFile(m_folder.path(), name, bytes);
+        return writeTestFile(m_folder->path(), name, bytes);
     }
 
     QStringList addNames(OrderList& order, const QStringList& names, int combo,
                          const QStringList& paths, PromptRecorder& recorder)
     {
-        PreviousOrders previous{m_index, paths};
+        PreviousOrders previous{*m_index, paths};
         addToOrder(order, entriesNamed(names), combo, previous, recorder.prompts());
         QStringList texts;
         for (const FileRow& row : order.model().rows())
@@ -33,19 +37,77 @@ class OrderAddingTest : public QObject
     }
 
 private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_index = std::make_unique<PreviousOrdersIndex>();
+    }
+
     void labels()
     {
         QCOMPARE(OznakaCD(QStringLiteral("song.mp3"), 6), QStringLiteral("CD 007: song.mp3"));
         QCOMPARE(OznakaCD(QStringLiteral("song.mp3"), 999), QStringLiteral("CD 1000: song.mp3"));
         QCOMPARE(OznakaCD(QStringLiteral("song.mp3"), -1), QStringLiteral("CD 000: song.mp3"));
-        // A search result over every source CD keeps its own label; only "CD " exactly counts.
+        // A search result over every source CD keeps its own label: only the form the program
+        // makes, "CD ", digits, ": ", counts as one.
         QCOMPARE(OznakaCD(QStringLiteral("CD 004: a.mp3"), 6), QStringLiteral("CD 004: a.mp3"));
-        QCOMPARE(OznakaCD(QStringLiteral("CD Intro.mp3"), 6), QStringLiteral("CD Intro.mp3"));
-        QCOMPARE(OznakaCD(QStringLiteral("cd intro.mp3"), 6),
-                 QStringLiteral("CD 007: cd intro.mp3"));
-        QCOMPARE(wantedName(QStringLiteral("CD Intro.mp3")), QStringLiteral(".MP3"));
-        QCOMPARE(wantedName(QStringLiteral("CD 1000: song.mp3")), QStringLiteral(" SONG.MP3"));
-        QCOMPARE(wantedName(QStringLiteral("CD x")), QString());
+        QCOMPARE(OznakaCD(QStringLiteral("CD 1000: a.mp3"), 6), QStringLiteral("CD 1000: a.mp3"));
+        for (const char* named :
+             {"CD Intro.mp3", "cd intro.mp3", "CD 12 x.mp3", "CD : x.mp3", "CD 12:x.mp3", "CD x"}) {
+            QCOMPARE(OznakaCD(QString::fromLatin1(named), 6),
+                     QStringLiteral("CD 007: ") + QString::fromLatin1(named));
+        }
+        // The wanted name is the text after the label and ": ", whatever the label's length.
+        QCOMPARE(wantedName(QStringLiteral("CD 007: CD Intro.mp3")),
+                 QStringLiteral("CD INTRO.MP3"));
+        QCOMPARE(wantedName(QStringLiteral("CD 1000: song.mp3")), QStringLiteral("SONG.MP3"));
+        QCOMPARE(wantedName(QStringLiteral("CD 7: a: b.mp3")), QStringLiteral("A: B.MP3"));
+    }
+
+    // A file named "CD Intro.mp3" is labelled, so the same name on two source CDs is two
+    // items, and it is matched against previous orders.
+    void namesBeginningWithCdAreLabelled()
+    {
+        const QString old = previousOrder(QStringLiteral("old.txt"),
+                                          orderFileText({"E:\\x\\cd intro.MP3", "E:\\y.mp3"}));
+        OrderList order;
+        PromptRecorder recorder;
+        addNames(order, {"CD Intro.mp3"}, 0, {old}, recorder);
+        const QStringList texts =
+            addNames(order, {"CD Intro.mp3", "CD 1000: y.mp3"}, 1, {old}, recorder);
+        QCOMPARE(texts,
+                 QStringList({"CD 001: CD Intro.mp3", "CD 002: CD Intro.mp3", "CD 1000: y.mp3"}));
+        QCOMPARE(recorder.events,
+                 QStringList({"ask CD INTRO.MP3", "ask CD INTRO.MP3", "ask Y.MP3"}));
+    }
+
+    // Adding stops at the most an order can hold and tells how many entries were left out.
+    void addingStopsAtTheLimit()
+    {
+        OrderList order;
+        QList<FileRow> full;
+        for (int i = 0; i < kMaxOrderItems - 2; ++i)
+            full.append({QStringLiteral("CD 001: %1").arg(i), {}, QStringLiteral("001.0000")});
+        order.append(full);
+        PromptRecorder recorder;
+        PreviousOrders previous{*m_index, {}};
+        // A duplicate on the way takes no room.
+        AddingResult result = addToOrder(order, entriesNamed({"0", "a", "b", "c", "d"}), 0,
+                                         previous, recorder.prompts());
+        QCOMPARE(result.added, 2);
+        QCOMPARE(result.leftOut, 2);
+        QCOMPARE(order.count(), kMaxOrderItems);
+        QCOMPARE(order.model().at(kMaxOrderItems - 1).text, QStringLiteral("CD 001: b"));
+        QCOMPARE(recorder.events, QStringList({"duplicate CD 001: 0"}));
+
+        // Exactly filling the order leaves nothing out; a full order takes no more.
+        order.removeAt({0});
+        result = addToOrder(order, entriesNamed({"c"}), 0, previous, recorder.prompts());
+        QCOMPARE(result.added, 1);
+        QCOMPARE(result.leftOut, 0);
+        result = addToOrder(order, entriesNamed({"d"}), 0, previous, recorder.prompts());
+        QCOMPARE(result.added, 0);
+        QCOMPARE(result.leftOut, 1);
     }
 
     void duplicatesAreRefusedInBatchOrderIgnoringCase()
@@ -84,7 +146,7 @@ private slots:
         // The second file would fail, but a match in the first means it is never reached.
         const QStringList paths = {
             previousOrder(QStringLiteral("m1.txt"), orderFileText({"D:\\a.mp3", "D:\\a.mp3"})),
-            m_folder.path() + QStringLiteral("/missing.txt")};
+            m_folder->path() + QStringLiteral("/missing.txt")};
         OrderList order;
         PromptRecorder recorder;
         addNames(order, {"a.mp3"}, 0, paths, recorder);
@@ -93,7 +155,7 @@ private slots:
 
     void faultyFileIsReportedOnceAndLeftOut()
     {
-        const QString missing = m_folder.path() + QStringLiteral("/gone.txt");
+        const QString missing = m_folder->path() + QStringLiteral("/gone.txt");
         // Ends inside its second record: the name before the fault is still found.
         const QString cut =
             previousOrder(QStringLiteral("cut.txt"),
@@ -110,7 +172,7 @@ private slots:
         QCOMPARE(recorder.events[1], QStringLiteral("ask EARLY.MP3"));
         QVERIFY(recorder.events[2].startsWith("fault "));
         QVERIFY(recorder.events[2].contains("cut.txt"));
-        QVERIFY(recorder.events[2].contains("iza zapisa 1"));
+        QVERIFY(recorder.events[2].contains("red 2"));
         QCOMPARE(recorder.events[3], QStringLiteral("ask Z.MP3"));
         QCOMPARE(order.count(), 4);
 
@@ -145,7 +207,7 @@ private slots:
         recorder.answers = {false, false, false, false};
         // Changed while a question is up: the next entry of the same batch sees it.
         recorder.whileAsking = [&] {
-            writeTestFile(m_folder.path(), QStringLiteral("c.txt"),
+            writeTestFile(m_folder->path(), QStringLiteral("c.txt"),
                           orderFileText({"D:\\a.mp3", "D:\\b.mp3"}));
             recorder.whileAsking = nullptr;
         };
@@ -179,7 +241,7 @@ private slots:
         AddingPrompts prompts{[](const QString&) { return true; },
                               [](const QString&) { throw std::runtime_error("box failed"); },
                               [](const QString&) {}};
-        PreviousOrders previous{m_index, {}};
+        PreviousOrders previous{*m_index, {}};
         QVERIFY_THROWS_EXCEPTION(
             std::runtime_error,
             addToOrder(order, entriesNamed({"a", "b", "a", "c"}), 0, previous, prompts));

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "listings/ImeDatoteke.h"
-#include "listings/RecordReader.h"
 #include "order/OrderAdding.h"
 #include "order/OznakaCD.h"
 #include "order/PreviousOrdersIndex.h"
-#include "platform/TextCodec.h"
-#include "platform/TextFile.h"
+#include "orderfile/OrderFileReader.h"
 #include "platform/ZbirnikError.h"
 
 #include <QSet>
@@ -24,21 +22,16 @@ inline bool ProvjeriProsleCD(const QString& item, const QStringList& paths, QSet
     for (int k = 0; k < paths.size(); ++k) {
         if (leftOut.contains(k))
             continue;
-        qsizetype records = 0;
         try {
-            RecordReader reader(TextCodec::decode(TextFile::readAll(paths[k])));
-            while (!reader.atEnd()) {
-                const Record record = reader.read(3);
-                if (ImeDatoteke(record[1]).toUpper() == wanted)
+            OrderFileRecords records(OrderFileRecords::readFile(paths[k]), paths[k]);
+            Record fields;
+            while (records.next(fields)) {
+                if (ImeDatoteke(fields[1]).toUpper() == wanted)
                     return prompts.askOrderAgain(wanted);
-                ++records;
             }
         } catch (const ZbirnikError& error) {
             leftOut.insert(k);
             prompts.reportFault(previousOrderLeftOut(error.message()));
-        } catch (const InputPastEndError&) {
-            leftOut.insert(k);
-            prompts.reportFault(previousOrderLeftOut(previousOrderCutShort(paths[k], records)));
         }
     }
     return true;

@@ -4,33 +4,84 @@
 
 #include <QTest>
 
+namespace {
+
+const QString kPath = QStringLiteral("/narudzbe/n.txt");
+
+} // namespace
+
 class OrderFileReaderTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void readsRecordsWhereverTheyStand()
+    void readsOneRecordPerLine()
     {
-        // Unquoted fields, two records on one line, no line end after the last one, and a
-        // path without a backslash: its whole text is the shown name.
+        // Unquoted and quoted fields, no line end after the last line, and a path without a
+        // backslash: its whole text is the shown name.
         const QList<FileRow> rows = OrderFileReader::parse(
-            "CD 003,D:\\a\\x.mp3,004.0512,\"CD 004\",\"  y, z.dat\",000.0999\r\n"
-            "\"CD 005\",\"D:\\q\\\",\"001.0000\"");
+            "CD 003,D:\\a\\x.mp3,004.0512\r\n\"CD 004\",\"  y, z.dat\",000.0999\r\n"
+            "\"CD 005\",\"D:\\q\\\",\"001.0000\"",
+            kPath);
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows[0], (FileRow{QStringLiteral("CD 003: x.mp3"), QStringLiteral("D:\\a\\x.mp3"),
                                    QStringLiteral("004.0512")}));
         QCOMPARE(rows[1], (FileRow{QStringLiteral("CD 004:   y, z.dat"),
                                    QStringLiteral("  y, z.dat"), QStringLiteral("000.0999")}));
         QCOMPARE(rows[2].text, QStringLiteral("CD 005: "));
-        QVERIFY(OrderFileReader::parse({}).isEmpty());
+        QVERIFY(OrderFileReader::parse({}, kPath).isEmpty());
     }
 
-    // A file that ends inside a record still gives that record; what was not read is empty.
-    void keepsARecordCutShort()
+    // A byte-order mark at the start and blank lines at the end are no items; a line of
+    // three empty fields, as a save of such an item writes it, is one.
+    void markAndTrailingBlankLinesAreNoItems()
     {
-        const QList<FileRow> rows =
-            OrderFileReader::parse("\"CD 001\",\"a.mp3\",\"001.0000\"\r\n\"CD 002\",\"b.mp3\"\r\n");
+        const QList<FileRow> rows = OrderFileReader::parse(
+            "\xEF\xBB\xBF\"CD 001\",\"D:\\a.mp3\",\"001.0000\"\r\n\"\",\"\",\"\"\r\n\r\n \r\n\r\n",
+            kPath);
         QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[1], (FileRow{QStringLiteral("CD 002: b.mp3"), QStringLiteral("b.mp3"), {}}));
+        QCOMPARE(rows[0].text, QStringLiteral("CD 001: a.mp3"));
+        QCOMPARE(rows[1], (FileRow{QStringLiteral(": "), {}, {}}));
+    }
+
+    void lineWithoutThreeFieldsRefusesTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("named");
+        const QByteArray good = "\"CD 001\",\"a.mp3\",\"001.0000\"\r\n";
+        QTest::newRow("an extra comma") << good + "\"CD 002\",\"b.mp3\",\"001.0000\",\r\n" + good
+                                        << QByteArray("red 2 ima 4 polja");
+        QTest::newRow("cut short at the end") << good + good + "\"CD 002\",\"b.mp3\"\r\n"
+                                              << QByteArray("red 3 ima 2 polja");
+        QTest::newRow("two records on a line")
+            << QByteArray("CD 1,a,1,CD 2,b,2\r\n") << QByteArray("red 1 ima 6 polja");
+        QTest::newRow("a blank line between")
+            << good + "\r\n" + good << QByteArray("red 2 ima 1 polja");
+        QTest::newRow("lone line ends count")
+            << QByteArray("CD 1,a,1\nCD 2,b,2\rCD 3,c\r\n") << QByteArray("red 3 ima 2 polja");
+    }
+    void lineWithoutThreeFieldsRefusesTheFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, named);
+        try {
+            OrderFileReader::parse(bytes, kPath);
+            QFAIL("a malformed order file was read");
+        } catch (const ZbirnikError& error) {
+            QVERIFY2(error.message().contains(QString::fromLatin1(named)),
+                     qPrintable(error.message()));
+            QVERIFY(error.message().contains(QStringLiteral("n.txt")));
+        }
+    }
+
+    // The count is checked while reading: a file that fills exactly the room is read, one
+    // record more is refused.
+    void recordsPastTheRoomRefuseTheFile()
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 5; ++i)
+            bytes += "\"CD 001\",\"a.mp3\",\"001.0000\"\r\n";
+        QCOMPARE(OrderFileReader::parse(bytes, kPath, 5).size(), 5);
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError, OrderFileReader::parse(bytes, kPath, 4));
     }
 
     void namesAFileThatCannotBeRead()

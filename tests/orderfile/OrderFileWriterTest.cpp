@@ -10,8 +10,7 @@ class OrderFileWriterTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Quotes, commas, CR LF, windows-1250 letters, and a source CD 1000 label cut to six
-    // characters, byte for byte.
+    // Quotes, commas, CR LF, windows-1250 letters, and a source CD 1000 label, byte for byte.
     void writesTheKnownBytes()
     {
         const QList<FileRow> rows = {
@@ -25,7 +24,7 @@ private slots:
         const QByteArray expected = "\"CD 007\",\"D:\\Narodna\\\x8A"
                                     "ta \xE6"
                                     "u.mp3\",\"004.0512\"\r\n"
-                                    "\"CD 100\",\"E:\\Video, \x9E"
+                                    "\"CD 1000\",\"E:\\Video, \x9E"
                                     "ivo\\\xF0"
                                     "ak \xE8"
                                     "ita.DAT\",\"120.1023\"\r\n"
@@ -34,12 +33,32 @@ private slots:
         QCOMPARE(OrderFileWriter::format({}, QStringLiteral("x.txt")), QByteArray());
 
         // What is read back is the saved label, the file name made again, the rest unchanged.
-        const QList<FileRow> back = OrderFileReader::parse(expected);
+        const QList<FileRow> back = OrderFileReader::parse(expected, QStringLiteral("x.txt"));
         QCOMPARE(back.size(), 3);
         QCOMPARE(back[0], rows[0]);
-        QCOMPARE(back[1].text, QStringLiteral("CD 100: \u0111ak \u010Dita.DAT"));
+        QCOMPARE(back[1].text, QStringLiteral("CD 1000: \u0111ak \u010Dita.DAT"));
         QCOMPARE(back[1].fullPath, rows[1].fullPath);
         QCOMPARE(back[2], rows[2]);
+    }
+
+    // The label is the item's text before its first ": ", however long; whatever is saved
+    // reads back to the same items.
+    void labelsOfAnyLengthComeBack()
+    {
+        const QList<FileRow> rows = {
+            {QStringLiteral("CD 7: a.mp3"), QStringLiteral("a.mp3"), QStringLiteral("001.0000")},
+            {QStringLiteral("CD 007: CD Intro.mp3"), QStringLiteral("D:\\CD Intro.mp3"),
+             QStringLiteral("001.0000")},
+            {QStringLiteral("CD 12345: b: c.mp3"), QStringLiteral("D:\\b: c.mp3"),
+             QStringLiteral("001.0000")},
+            {QStringLiteral(": "), {}, {}},
+        };
+        const QByteArray bytes = OrderFileWriter::format(rows, QStringLiteral("x.txt"));
+        QCOMPARE(bytes, QByteArray("\"CD 7\",\"a.mp3\",\"001.0000\"\r\n"
+                                   "\"CD 007\",\"D:\\CD Intro.mp3\",\"001.0000\"\r\n"
+                                   "\"CD 12345\",\"D:\\b: c.mp3\",\"001.0000\"\r\n"
+                                   "\"\",\"\",\"\"\r\n"));
+        QCOMPARE(OrderFileReader::parse(bytes, QStringLiteral("x.txt")), rows);
     }
 
     // A field the format cannot hold refuses the whole save, naming the file and the item,

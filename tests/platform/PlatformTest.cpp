@@ -9,6 +9,7 @@
 #include "platform/qt/QtSettingsStore.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 class PlatformTest : public QObject
 {
@@ -41,9 +43,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + QStringLiteral("/a.txt");
         TextFile::writeAll(path, "old");
-        QCOMPARE(TextFile::readAll(path), QByteArray("old"));
+        QCOMPARE(TextFile::readAll(path, 100), QByteArray("old"));
         TextFile::writeAll(path, "new\r\n");
-        QCOMPARE(TextFile::readAll(path), QByteArray("new\r\n"));
+        QCOMPARE(TextFile::readAll(path, 100), QByteArray("new\r\n"));
 
         const QString inMissingFolder = dir.path() + QStringLiteral("/no/such/folder/a.txt");
         try {
@@ -53,7 +55,38 @@ private slots:
             QVERIFY2(error.message().contains(QStringLiteral("a.txt")),
                      qPrintable(error.message()));
         }
-        QVERIFY_THROWS_EXCEPTION(ZbirnikError, TextFile::readAll(inMissingFolder));
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError, TextFile::readAll(inMissingFolder, 100));
+    }
+
+    // A FIFO, a device behind a link and a folder would hang the program or never end; a
+    // file past the cap of its kind would fill the memory. Each is refused at once, named.
+    void onlyRegularFilesWithinTheirCapAreRead()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath(QStringLiteral("fifo.kat"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const QString zero = dir.filePath(QStringLiteral("zero.kat"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+        for (const QString& path : {fifo, zero, dir.path()}) {
+            try {
+                TextFile::readAll(path, 1 << 20);
+                QFAIL(qPrintable(path + QStringLiteral(" was read")));
+            } catch (const ZbirnikError& error) {
+                QVERIFY2(error.message().contains(QDir::toNativeSeparators(path)),
+                         qPrintable(error.message()));
+            }
+        }
+
+        const QString file = dir.filePath(QStringLiteral("a.txt"));
+        TextFile::writeAll(file, QByteArray(1000, 'x'));
+        QCOMPARE(TextFile::readAll(file, 1000).size(), 1000);
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError, TextFile::readAll(file, 999));
+    }
+
+    void utf8ByteOrderMarkIsSkipped()
+    {
+        QCOMPARE(TextCodec::decodeFile("\xEF\xBB\xBF\"CD 001\""), QStringLiteral("\"CD 001\""));
+        QCOMPARE(TextCodec::decodeFile("a\xEF\xBB\xBF"), TextCodec::decode("a\xEF\xBB\xBF"));
     }
 
     void commonDialogKeepsItsFileNameAndReportsCancel()
@@ -159,6 +192,15 @@ private slots:
         QtSettingsStore again(QStringLiteral("zbirnik"));
         QCOMPARE(again.read(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("0")),
                  QStringLiteral("255"));
+        QVERIFY(again.flush());
+
+        // A folder where the file should be: the values cannot be stored, even by root.
+        QVERIFY(ini.remove());
+        QVERIFY(QDir().mkpath(ini.fileName()));
+        QtSettingsStore unwritable(QStringLiteral("zbirnik"));
+        unwritable.write(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("16"));
+        QVERIFY(!unwritable.flush());
+        QCOMPARE(unwritable.location(), ini.fileName());
     }
 };
 

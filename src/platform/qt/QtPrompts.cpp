@@ -19,6 +19,9 @@ void setUp(QMessageBox& box, const QString& text, const QString& title, MessageI
     case MessageIcon::Information:
         box.setIcon(QMessageBox::Information);
         break;
+    case MessageIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
     case MessageIcon::Critical:
         box.setIcon(QMessageBox::Critical);
         break;
@@ -32,6 +35,8 @@ QMessageBox::StandardButton standardButton(MessageAnswer answer)
         return QMessageBox::Yes;
     case MessageAnswer::No:
         return QMessageBox::No;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
     case MessageAnswer::Ok:
         break;
     }
@@ -76,10 +81,13 @@ int QtPrompts::choose(const QString& text, const QString& title, MessageIcon ico
     return chosen < 0 ? escapeButton : int(chosen);
 }
 
-QString QtPrompts::inputBox(const QString& prompt, const QString& title, const QString& defaultText)
+std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString& title,
+                                           const QString& defaultText)
 {
     bool accepted = false;
     const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
                                                QLineEdit::Normal, defaultText, &accepted);
-    return accepted ? text : QString();
+    if (!accepted)
+        return std::nullopt;
+    return text;
 }

@@ -10,6 +10,6 @@ public:
                           MessageButtons buttons) override;
     int choose(const QString& text, const QString& title, MessageIcon icon,
                const QList<BoxButton>& buttons, int defaultButton, int escapeButton) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override;
 };

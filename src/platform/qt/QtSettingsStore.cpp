@@ -16,3 +16,9 @@ void QtSettingsStore::write(const QString& section, const QString& key, const QS
     m_settings.setValue(section + u'/' + key, value);
     m_settings.sync();
 }
+
+bool QtSettingsStore::flush()
+{
+    m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
+}

@@ -13,7 +13,8 @@ public:
     QString read(const QString& section, const QString& key,
                  const QString& defaultValue) const override;
     void write(const QString& section, const QString& key, const QString& value) override;
-    QString fileName() const { return m_settings.fileName(); }
+    bool flush() override;
+    QString location() const override { return m_settings.fileName(); }
 
 private:
     mutable QSettings m_settings;
