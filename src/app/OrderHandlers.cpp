@@ -104,8 +104,9 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
     if (m_order.count() != before)
         orderChanged();
     showOrderCount();
-    batch.reportSkipped();
     const SizeSum sum = SaberiVelicine(1);
+    // The batch's closing lines follow the updated count and total.
+    batch.reportSkipped();
     if (result.leftOut > 0) {
         m_platform.prompts.message(
             QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos %2 datoteka.")

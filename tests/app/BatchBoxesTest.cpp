@@ -46,6 +46,27 @@ private slots:
         QCOMPARE(f.prompts.shown[3].ownButtons.size(), 2);
     }
 
+    // The line on the skipped duplicates closes the batch: the count and the total it
+    // follows already include the files the batch added.
+    void skippedLineFollowsTheUpdatedTotal()
+    {
+        MainWindowFixture f;
+        f.writeShop({kFour});
+        frmzBIRNIK& w = f.start();
+        w.cmdDodajSve_Click();
+        w.order().removeAt({3});
+        w.SaberiVelicine(1);
+        QString totalAtSummary;
+        f.prompts.whileShown = [&](const FakePrompts::Shown&) {
+            totalAtSummary = w.lblCDNarucen_Vrijeme->text();
+        };
+        f.prompts.choices = {1}; // "Preskoci ostale" in the second box
+        w.cmdDodajSve_Click();
+
+        QVERIFY(f.prompts.shown.last().text.contains(QStringLiteral("Jos 1 datoteka")));
+        QCOMPARE(totalAtSummary, QStringLiteral("004.0000"));
+    }
+
     void secondQuestionOffersYesAndNoForAll()
     {
         MainWindowFixture f;
