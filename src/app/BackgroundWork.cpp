@@ -4,9 +4,10 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
-#include <QSemaphore>
 #include <QTimer>
+#include <chrono>
 #include <exception>
+#include <future>
 #include <thread>
 
 namespace BackgroundWork {
@@ -34,18 +35,20 @@ Timing& timing()
 bool run(QWidget* window, const Progress& progress, WorkControl& control,
          const std::function<void()>& work)
 {
-    QSemaphore finished;
+    // The work's end, and its failure if it fails, reach the window's thread through the
+    // future; the queued quit only wakes the waiting event loop.
+    std::promise<void> outcome;
+    std::future<void> finished = outcome.get_future();
     QEventLoop loop;
-    std::exception_ptr failure;
     QElapsedTimer clock;
     clock.start();
     std::thread thread([&] {
         try {
             work();
+            outcome.set_value();
         } catch (...) {
-            failure = std::current_exception();
+            outcome.set_exception(std::current_exception());
         }
-        finished.release();
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });
     // Joined on every way out, so the work never outlives what it uses.
@@ -55,14 +58,16 @@ bool run(QWidget* window, const Progress& progress, WorkControl& control,
         ~Joiner() { thread.join(); }
     } joiner{thread};
 
+    const auto hasFinished = [&](int waitMs) {
+        return finished.wait_for(std::chrono::milliseconds(waitMs)) == std::future_status::ready;
+    };
     const auto done = [&] {
-        if (failure)
-            std::rethrow_exception(failure);
+        finished.get();
         return true;
     };
 
     // Short work: nothing else is handled meanwhile, as on the window's thread.
-    if (timing().heldBackMs > 0 && finished.tryAcquire(1, timing().heldBackMs))
+    if (timing().heldBackMs > 0 && hasFinished(timing().heldBackMs))
         return done();
 
     BusyCursor busy;
@@ -71,7 +76,7 @@ bool run(QWidget* window, const Progress& progress, WorkControl& control,
     if (untilProgress > 0) {
         QTimer::singleShot(untilProgress, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-        if (finished.tryAcquire(1))
+        if (hasFinished(0))
             return done();
     }
 
@@ -93,7 +98,7 @@ bool run(QWidget* window, const Progress& progress, WorkControl& control,
     QObject::connect(&dialog, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
     tick.start(kProgressTickMs);
     dialog.show();
-    while (!dialog.wasCanceled() && !finished.tryAcquire(1))
+    while (!dialog.wasCanceled() && !hasFinished(0))
         loop.exec();
     if (dialog.wasCanceled()) {
         control.cancelled = true;
