@@ -61,17 +61,25 @@ frmzBIRNIK::~frmzBIRNIK() = default;
 
 void frmzBIRNIK::guarded(const std::function<void()>& work)
 {
+    const QString failure = failureOf(work);
+    if (!failure.isEmpty())
+        showError(failure);
+}
+
+QString frmzBIRNIK::failureOf(const std::function<void()>& work)
+{
     try {
         work();
     } catch (const ZbirnikError& error) {
-        showError(error.message());
+        return error.message();
     } catch (const std::bad_alloc&) {
-        showError(QStringLiteral("Nema dovoljno memorije; radnja nije zavrsena."));
+        return QStringLiteral("Nema dovoljno memorije; radnja nije zavrsena.");
     } catch (const std::exception& error) {
-        showError(QString::fromLocal8Bit(error.what()));
+        return QString::fromLocal8Bit(error.what());
     } catch (...) {
-        showError(QStringLiteral("Neocekivana greska; radnja nije zavrsena."));
+        return QStringLiteral("Neocekivana greska; radnja nije zavrsena.");
     }
+    return {};
 }
 
 void frmzBIRNIK::showError(const QString& text)
@@ -169,7 +177,8 @@ void frmzBIRNIK::cmbCDovi_Click()
     const int videoState = m_opcije->kindState(1);
     std::optional<LoadedListing> listing;
     bool cancelled = false;
-    guarded([&] {
+    // A listing that cannot be read is named once the lists and lines show the empty list.
+    QString fault = failureOf([&] {
         try {
             cancelled = !offThread(
                 {QStringLiteral("Ucitavanje"), QStringLiteral("Ucitavam listu datoteka CD-a...")},
@@ -189,7 +198,6 @@ void frmzBIRNIK::cmbCDovi_Click()
             cmbCDovi->setCurrentIndex(m_listedIndex);
         return;
     }
-    QString fault;
     if (listing) {
         m_files.setRows(std::move(listing->rows));
         m_listedIndex = index;

@@ -104,6 +104,8 @@ private:
     bool mayDiscardOrder();
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
     void guarded(const std::function<void()>& work);
+    // The same, but the failure is returned for the handler to show when its lines are up.
+    QString failureOf(const std::function<void()>& work);
     void showError(const QString& text);
 
 public:
