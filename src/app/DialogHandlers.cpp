@@ -30,7 +30,7 @@ void frmzBIRNIK::cmdNadji_Click()
         };
         target.showFound = [this](PackedRows rows) {
             m_files.setRows(std::move(rows));
-            const SizeSum sum = SaberiVelicine(0);
+            const SizeSum sum = SaberiVelicine();
             cmdNadjiSve->setEnabled(true);
             lblInformation[0]->setText(QStringLiteral("Nadjeno : ") +
                                        QString::number(m_files.count()) +

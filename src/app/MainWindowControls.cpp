@@ -65,7 +65,7 @@ void frmzBIRNIK::createControls()
     connect(lstCD, &QListView::clicked, this, &frmzBIRNIK::lstCD_Click);
     connect(lstCD, &QListView::doubleClicked, this, &frmzBIRNIK::lstCD_DblClick);
 
-    lstCDNarucen = fileList(this, QStringLiteral("lstCDNarucen"), &m_order.model());
+    lstCDNarucen = fileList(this, QStringLiteral("lstCDNarucen"), m_order.itemModel());
     Twips::place(lstCDNarucen, 6240, 1320, 2955, 4860);
     connect(lstCDNarucen->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmzBIRNIK::lstCDNarucen_Click);

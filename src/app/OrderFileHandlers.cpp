@@ -1,12 +1,14 @@
 // Saving and opening orders, and naming the previous CDs' orders.
 #include "frmzBIRNIK.h"
 
+#include "OrderMenu.h"
+
 #include "orderfile/OrderFileReader.h"
 #include "orderfile/OrderFileWriter.h"
 #include "orderfile/ShortNumber.h"
 #include "platform/Prompts.h"
 
-#include <QLabel>
+#include <QPushButton>
 
 namespace {
 
@@ -38,40 +40,32 @@ bool frmzBIRNIK::saveOrder()
         saved = true;
     });
     if (saved)
-        setWindowModified(false);
+        m_order.markSaved();
     return saved;
 }
 
-// Appends the items of an order file without any check; even after Cancel the count and
-// the order total are refreshed.
+// Appends the items of an order file without any check, as one undo step.
 void frmzBIRNIK::cmdOpen_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdOpen_Click))
         return;
     m_otvoriSave.title = QStringLiteral("Otvorite PlayListu");
     m_otvoriSave.flags = kOpenFlags;
+    if (m_otvoriSave.showOpen() != CommonDialog::Result::Accepted ||
+        m_otvoriSave.fileName.isEmpty())
+        return;
+    const QString path = m_otvoriSave.fileName;
     const int before = m_order.count();
-    if (m_otvoriSave.showOpen() == CommonDialog::Result::Accepted) {
-        if (m_otvoriSave.fileName.isEmpty())
+    const int room = m_order.room();
+    guarded([&] {
+        QList<FileRow> rows;
+        // Cancelled: nothing is added, as when the dialog is cancelled.
+        if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
+                       [&](WorkControl&) { rows = OrderFileReader::read(path, room); }))
             return;
-        const QString path = m_otvoriSave.fileName;
-        guarded([&] {
-            QList<FileRow> rows;
-            // Cancelled: nothing is added, as when the dialog is cancelled.
-            if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
-                           [&](WorkControl&) {
-                               rows = OrderFileReader::read(path, kMaxOrderItems - before);
-                           }))
-                return;
-            m_order.append(std::move(rows));
-        });
-    }
-    lblBrojNarucenih->setText(QString::number(m_order.count()));
-    const SizeSum sum = SaberiVelicine(1);
-    // An order opened into an empty one is as saved; added to items it is a new order.
-    if (m_order.count() != before)
-        setWindowModified(before > 0);
-    reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
+        m_order.addOpened(rows, stepName(cmdOpen));
+    });
+    reportInvalidSizes(m_order.model(), m_order.sizeSum().invalidPositions, before);
 }
 
 // Only names the previous CDs' order files; the check on adding reads them.

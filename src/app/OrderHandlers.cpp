@@ -2,6 +2,8 @@
 #include "frmzBIRNIK.h"
 
 #include "BatchQuestions.h"
+#include "OrderMenu.h"
+#include "dialogs/FormColours.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <algorithm>
 #include <numeric>
 
@@ -75,7 +78,7 @@ void frmzBIRNIK::cmdDodaj_Click()
         return;
     if (!lstCD->currentIndex().isValid())
         return;
-    addEntries(selectedPositions(lstCD));
+    addEntries(selectedPositions(lstCD), cmdDodaj);
 }
 
 void frmzBIRNIK::cmdDodajSve_Click()
@@ -84,10 +87,10 @@ void frmzBIRNIK::cmdDodajSve_Click()
         return;
     QList<int> positions(m_files.count());
     std::iota(positions.begin(), positions.end(), 0);
-    addEntries(positions);
+    addEntries(positions, cmdDodajSve);
 }
 
-void frmzBIRNIK::addEntries(const QList<int>& positions)
+void frmzBIRNIK::addEntries(const QList<int>& positions, const QPushButton* button)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     const int before = m_order.count();
@@ -99,12 +102,9 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
             entries.append(m_files.at(position));
         PreviousOrders previous{m_previousOrders,
                                 consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
+        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts(),
+                            stepName(button));
     });
-    if (m_order.count() != before)
-        orderChanged();
-    showOrderCount();
-    const SizeSum sum = SaberiVelicine(1);
     // The batch's closing lines follow the updated count and total.
     batch.reportSkipped();
     if (result.leftOut > 0) {
@@ -114,12 +114,7 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
                 .arg(result.leftOut),
             QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
-    reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
-}
-
-void frmzBIRNIK::showOrderCount()
-{
-    lblBrojNarucenih->setText(QString::number(m_order.count()));
+    reportInvalidSizes(m_order.model(), m_order.sizeSum().invalidPositions, before);
 }
 
 void frmzBIRNIK::cmdIzbrisi_Click()
@@ -128,22 +123,78 @@ void frmzBIRNIK::cmdIzbrisi_Click()
         return;
     if (!lstCDNarucen->currentIndex().isValid())
         return;
-    const int before = m_order.count();
-    guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); });
-    if (m_order.count() != before)
-        orderChanged();
-    showOrderCount();
-    SaberiVelicine(1);
+    guarded([&] { m_order.remove(selectedPositions(lstCDNarucen), stepName(cmdIzbrisi)); });
 }
 
-// The empty order is within the capacity again, so the next crossing warns.
 void frmzBIRNIK::cmdIzbrisiSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdIzbrisiSve_Click))
         return;
-    m_order.clear();
-    orderChanged();
-    showOrderCount();
-    lblCDNarucen_Vrijeme->setText(SizeText::format(0));
-    setOrderTotalColour(false);
+    guarded([&] { m_order.empty(stepName(cmdIzbrisiSve)); });
+}
+
+void frmzBIRNIK::undoOrder()
+{
+    if (waitIfBusy(&frmzBIRNIK::undoOrder))
+        return;
+    guarded([&] { m_order.undo(); });
+}
+
+void frmzBIRNIK::redoOrder()
+{
+    if (waitIfBusy(&frmzBIRNIK::redoOrder))
+        return;
+    guarded([&] { m_order.redo(); });
+}
+
+// The window shows what the order reports; it keeps no state of the order of its own.
+void frmzBIRNIK::connectOrder()
+{
+    connect(&m_order, &OrderDocument::countChanged, lblBrojNarucenih,
+            [this](int count) { lblBrojNarucenih->setText(QString::number(count)); });
+    connect(&m_order, &OrderDocument::totalChanged, lblCDNarucen_Vrijeme, &QLabel::setText);
+    connect(&m_order, &OrderDocument::capacityExceeded, this, &frmzBIRNIK::warnOverCapacity);
+    connect(&m_order, &OrderDocument::overCapacityChanged, this, &frmzBIRNIK::showOrderCapacity);
+    connect(&m_order, &OrderDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_order, &OrderDocument::rowsPutBack, this, &frmzBIRNIK::selectOrderRows);
+    m_orderMenu = new OrderMenu(m_order, lstCDNarucen, this);
+    connect(m_orderMenu->undo(), &QAction::triggered, this, &frmzBIRNIK::undoOrder);
+    connect(m_orderMenu->redo(), &QAction::triggered, this, &frmzBIRNIK::redoOrder);
+}
+
+void frmzBIRNIK::warnOverCapacity()
+{
+    m_platform.prompts.message(
+        QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je 650 MB"),
+        QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
+}
+
+// Over the capacity both order total labels are red; otherwise they have the normal label
+// text colour.
+void frmzBIRNIK::showOrderCapacity(bool over)
+{
+    for (QLabel* label : {lblUkupnoVrijeme, lblCDNarucen_Vrijeme})
+        setTextColour(label, over ? overCapacityRed() : palette().color(QPalette::ButtonText));
+}
+
+// Rows that an undo or a redo put back are selected, the first is current and in view, so
+// that removing works on them at once.
+void frmzBIRNIK::selectOrderRows(const QList<int>& ascendingPositions)
+{
+    const QAbstractItemModel* rows = m_order.itemModel();
+    QItemSelection selection;
+    for (qsizetype start = 0; start < ascendingPositions.size();) {
+        qsizetype end = start;
+        while (end + 1 < ascendingPositions.size() &&
+               ascendingPositions[end + 1] == ascendingPositions[end] + 1)
+            ++end;
+        selection.select(rows->index(ascendingPositions[start], 0),
+                         rows->index(ascendingPositions[end], 0));
+        start = end + 1;
+    }
+    QItemSelectionModel* selected = lstCDNarucen->selectionModel();
+    const QModelIndex first = rows->index(ascendingPositions.first(), 0);
+    selected->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selected->select(selection, QItemSelectionModel::ClearAndSelect);
+    lstCDNarucen->scrollTo(first);
 }

@@ -44,6 +44,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
     setWindowIcon(icon);
     createControls();
+    connectOrder();
     setTabOrder();
     createKeys();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
@@ -203,7 +204,7 @@ void frmzBIRNIK::cmbCDovi_Click()
         m_listedIndex = index;
         fault = listing->fault;
     }
-    const SizeSum sum = SaberiVelicine(0);
+    const SizeSum sum = SaberiVelicine();
     lblInformation[0]->setText(QStringLiteral("Ukupno datoteka na CD-u : ") +
                                QString::number(m_files.count()));
     lblInformation[1]->setText(QStringLiteral("Velicina svih datoteka na CD-u : ") +
@@ -213,27 +214,10 @@ void frmzBIRNIK::cmbCDovi_Click()
     reportInvalidSizes(m_files, sum.invalidPositions);
 }
 
-SizeSum frmzBIRNIK::SaberiVelicine(int mode)
+SizeSum frmzBIRNIK::SaberiVelicine()
 {
-    const FileRowsModel& list = mode == 0 ? m_files : m_order.model();
-    const SizeSum sum = sumSizes(list.packed());
-    const QString caption = SizeText::format(sum.bytes);
-
-    if (mode == 0) {
-        lblCD_Vrijeme->setText(caption);
-        return sum;
-    }
-    lblCDNarucen_Vrijeme->setText(caption);
-    if (sum.bytes > SizeText::kCapacityBytes) {
-        if (!m_overCapacity) {
-            m_platform.prompts.message(
-                QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je 650 MB"),
-                QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
-        }
-        setOrderTotalColour(true);
-    } else {
-        setOrderTotalColour(false);
-    }
+    const SizeSum sum = sumSizes(m_files.packed());
+    lblCD_Vrijeme->setText(SizeText::format(sum.bytes));
     return sum;
 }
 
@@ -259,19 +243,6 @@ void frmzBIRNIK::reportInvalidSizes(const FileRowsModel& list, const QList<int>&
               named.join(u'\n'));
 }
 
-// Over the capacity both order total labels are red; otherwise they have the normal
-// label text colour.
-void frmzBIRNIK::setOrderTotalColour(bool over)
-{
-    m_overCapacity = over;
-    for (QLabel* label : {lblUkupnoVrijeme, lblCDNarucen_Vrijeme}) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText,
-                         over ? overCapacityRed() : palette().color(QPalette::ButtonText));
-        label->setPalette(colours);
-    }
-}
-
 void frmzBIRNIK::cmdIzlaz_Click()
 {
     close();
@@ -293,7 +264,7 @@ void frmzBIRNIK::closeEvent(QCloseEvent* event)
 
 bool frmzBIRNIK::mayDiscardOrder()
 {
-    if (!isWindowModified())
+    if (!m_order.isModified())
         return true;
     enum
     {
@@ -323,10 +294,4 @@ bool frmzBIRNIK::eventFilter(QObject* watched, QEvent* event)
     if (watched == qApp && event->type() == QEvent::Quit)
         m_sessionEnding = true;
     return QWidget::eventFilter(watched, event);
-}
-
-// The order has changed; an empty order has nothing to lose.
-void frmzBIRNIK::orderChanged()
-{
-    setWindowModified(m_order.count() > 0);
 }

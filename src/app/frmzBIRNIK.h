@@ -7,7 +7,7 @@
 #include "dialogs/frmNadji.h"
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
-#include "order/OrderList.h"
+#include "order/OrderDocument.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
 
@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QListView;
 class QPushButton;
+class OrderMenu;
 class frmOpcije;
 
 // The main window: the source CD chooser, the file list, the order and their commands.
@@ -35,17 +36,16 @@ public:
     // Returns false when there is no shop list to work with (already reported).
     bool Form_Load(const QString& startFolder);
 
-    // Recomputes the total of the file list (mode 0) or of the order (any other mode, with
-    // the capacity check). The sum names the positions of sizes that are not valid numbers.
-    SizeSum SaberiVelicine(int mode);
+    // Recomputes the total of the file list; the sum names the positions of sizes that are
+    // not valid numbers. The order's total is the order document's.
+    SizeSum SaberiVelicine();
 
     SharedValues& shared() { return m_shared; }
     FileRowsModel& files() { return m_files; }
-    OrderList& order() { return m_order; }
+    OrderDocument& order() { return m_order; }
     CommonDialog& OtvoriSave() { return m_otvoriSave; }
     frmOpcije* options() const { return m_opcije; }
     frmNadji* findDialog() const { return m_nadji; }
-    bool overCapacity() const { return m_overCapacity; }
 
 public slots:
     void Form_Resize();
@@ -68,6 +68,9 @@ public slots:
     void cmdNadjiSve_Click();
     void cmdOpcije_Click();
     void cmdAbout_Click();
+    // The order's undo and redo: Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and the order list's menu.
+    void undoOrder();
+    void redoOrder();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -83,10 +86,13 @@ private:
     QSizeF minimumOuterSize() const;
     void readStoredOptions();
     void showDetails(QListView* list, const FileRowsModel& rows);
-    // Adds the file list entries at the ascending positions as one batch.
-    void addEntries(const QList<int>& positions);
-    void showOrderCount();
-    void setOrderTotalColour(bool over);
+    // Shows what the order document reports.
+    void connectOrder();
+    void showOrderCapacity(bool over);
+    void warnOverCapacity();
+    void selectOrderRows(const QList<int>& ascendingPositions);
+    // Adds the file list entries at the ascending positions as one batch, made by button.
+    void addEntries(const QList<int>& positions, const QPushButton* button);
     // Long work of a handler runs off the window's thread; a list command that arrives
     // meanwhile (a button's delayed click) waits until the work is over and then runs.
     // Returns false when the customer cancelled the work.
@@ -96,8 +102,6 @@ private:
     void runWaitingCommands();
     void reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
                             int firstNew = 0);
-    // Marks the order as changed since it was last saved or opened.
-    void orderChanged();
     // Saves the order through the save dialog; false when cancelled or failed (reported).
     bool saveOrder();
     // Asks whether an order with unsaved changes may go; Yes saves it first.
@@ -140,13 +144,12 @@ private:
     CommonDialog m_otvoriSave;
     SharedValues m_shared;
     FileRowsModel m_files;
-    OrderList m_order;
+    OrderDocument m_order;
     frmOpcije* m_opcije = nullptr;
     QPointer<frmNadji> m_nadji;
+    OrderMenu* m_orderMenu = nullptr;
     // The previous CDs' order files, read once and again only when they change.
     PreviousOrdersIndex m_previousOrders;
-    // The order total is over the capacity (its labels are red).
-    bool m_overCapacity = false;
     // The source CD whose listing the file list shows, to go back to when a load is
     // cancelled; -1 before the first load.
     int m_listedIndex = -1;

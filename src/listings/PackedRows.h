@@ -31,12 +31,21 @@ public:
     void append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
                 QByteArrayView size);
     void append(const FileRow& row);
+    // All or nothing: a failure to allocate leaves these rows as they were.
     void append(const PackedRows& other);
+    // Makes the room that appending the other rows takes; the append then allocates nothing.
+    void reserveFor(const PackedRows& other);
     void reserve(qsizetype rows, qsizetype bytes);
     // Gives unused capacity back once a list has been filled.
     void squeeze();
     // The rows at the ascending positions, or every row but those.
+    PackedRows at(const QList<int>& ascendingPositions) const;
     PackedRows without(const QList<int>& ascendingPositions) const;
+    // These rows with the inserted ones placed so that inserted row j ends at position
+    // ascendingPositions[j] of the result.
+    PackedRows with(const QList<int>& ascendingPositions, const PackedRows& inserted) const;
+    // Keeps the first rows only; allocates nothing, so it can take back a failed append.
+    void truncate(int rows);
     void clear();
 
     qsizetype byteCount() const { return m_bytes.size(); }

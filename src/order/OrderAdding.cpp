@@ -5,6 +5,7 @@
 #include "orderfile/OrderFileReader.h"
 
 #include <QSet>
+#include <exception>
 #include <utility>
 
 bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const AddingPrompts& prompts)
@@ -21,12 +22,12 @@ bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const Addin
 
 namespace {
 
-// Rows accepted but not yet in the order. They join it in one insert before the customer
+// Rows accepted but not yet in the order. They join it in one piece before the customer
 // sees anything and at the end, so a large batch does not grow the shown list row by row.
 class PendingRows
 {
 public:
-    PendingRows(OrderList& order, qsizetype expected) : m_order(order)
+    PendingRows(OrderDocument& order, qsizetype expected) : m_order(order)
     {
         m_rows.reserve(expected);
         m_upperItems.reserve(expected);
@@ -37,7 +38,7 @@ public:
     {
         return m_seen.contains(upperItem) || m_order.containsUpper(upperItem);
     }
-    qsizetype countWithOrder() const { return m_order.count() + m_rows.size(); }
+    qsizetype count() const { return m_rows.size(); }
     void append(FileRow row, const QString& upperItem)
     {
         m_seen.insert(upperItem);
@@ -48,13 +49,13 @@ public:
     {
         const int added = int(m_rows.size());
         if (added > 0)
-            m_order.append(std::exchange(m_rows, {}), std::exchange(m_upperItems, {}));
+            m_order.addToBatch(std::exchange(m_rows, {}), std::exchange(m_upperItems, {}));
         m_seen.clear();
         return added;
     }
 
 private:
-    OrderList& m_order;
+    OrderDocument& m_order;
     QList<FileRow> m_rows;
     QList<QString> m_upperItems;
     QSet<QString> m_seen;
@@ -62,10 +63,12 @@ private:
 
 } // namespace
 
-AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
-                        PreviousOrders& previous, const AddingPrompts& prompts)
+AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
+                        int comboSelectionIndex, PreviousOrders& previous,
+                        const AddingPrompts& prompts, const QString& stepName, int row)
 {
-    PendingRows pending(order, qMin(entries.size(), kMaxOrderItems));
+    const int room = order.room();
+    PendingRows pending(order, qMin<qsizetype>(entries.size(), room));
     AddingResult result;
     int& added = result.added;
     const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
@@ -81,10 +84,11 @@ AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int com
                                             prompts.reportFault(message);
                                         }};
 
+    order.beginBatch(stepName, row);
     previous.index.beginBatch();
     try {
         for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (pending.countWithOrder() >= kMaxOrderItems) {
+            if (added + pending.count() >= room) {
                 result.leftOut = int(entries.size() - i);
                 break;
             }
@@ -99,11 +103,19 @@ AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int com
             }
             pending.append({item, entry.fullPath, entry.size}, upperItem);
         }
+        added += pending.flush();
     } catch (...) {
-        // What was accepted before the failure stays in the order.
-        pending.flush();
-        throw;
+        // What was accepted before the failure stays in the order, as one step; the batch
+        // ends whatever happens, and the last failure is the one reported.
+        std::exception_ptr failure = std::current_exception();
+        try {
+            pending.flush();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        order.endBatch();
+        std::rethrow_exception(failure);
     }
-    added += pending.flush();
+    order.endBatch();
     return result;
 }

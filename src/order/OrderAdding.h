@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OrderList.h"
+#include "OrderDocument.h"
 
 #include <QList>
 #include <QString>
@@ -38,10 +38,12 @@ struct AddingResult
     int leftOut = 0;
 };
 
-// Adds file list entries to the order as one batch, in their order. Each entry is labelled
-// with OznakaCD, passes the previous-orders check, and is refused when its item is already
-// in the order, entries added earlier in the batch included. The batch stops when the order
-// holds kMaxOrderItems, so that every order the program saves can be opened again; the
-// entries after that are left out.
-AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
-                        PreviousOrders& previous, const AddingPrompts& prompts);
+// Adds file list entries to the order as one batch, in their order, and as one undo step
+// named stepName. Each entry is labelled with OznakaCD, passes the previous-orders check, and
+// is refused when its item is already in the order, entries added earlier in the batch
+// included. The batch stops when the order has no room left (OrderDocument::room), so that
+// every order the program saves can be opened again; the entries after that are left out.
+// The batch joins at row, or at the end.
+AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
+                        int comboSelectionIndex, PreviousOrders& previous,
+                        const AddingPrompts& prompts, const QString& stepName = {}, int row = -1);

@@ -75,8 +75,8 @@ private slots:
         BackgroundWork::timing() = {};
         frmzBIRNIK& w = f.start();
         BackgroundWork::timing() = {0, 0};
-        w.order().append({QStringLiteral("CD 009: x.mp3"), QStringLiteral("D:\\x.mp3"),
-                          QStringLiteral("001.0000")});
+        w.order().add({{QStringLiteral("CD 009: x.mp3"), QStringLiteral("D:\\x.mp3"),
+                        QStringLiteral("001.0000")}});
         const QList<FileRow> files = w.files().rows();
         const QList<FileRow> order = w.order().model().rows();
         const QString information = w.lblInformation[0]->text();

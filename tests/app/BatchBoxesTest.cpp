@@ -54,8 +54,7 @@ private slots:
         f.writeShop({kFour});
         frmzBIRNIK& w = f.start();
         w.cmdDodajSve_Click();
-        w.order().removeAt({3});
-        w.SaberiVelicine(1);
+        w.order().remove({3});
         QString totalAtSummary;
         f.prompts.whileShown = [&](const FakePrompts::Shown&) {
             totalAtSummary = w.lblCDNarucen_Vrijeme->text();

@@ -26,7 +26,7 @@ frmzBIRNIK& startWithOrder(MainWindowFixture& f)
 {
     f.writeShop({{QStringLiteral("D:\\x.mp3,001.0000")}, {QStringLiteral("D:\\y.mp3,002.0000")}});
     frmzBIRNIK& w = f.start();
-    w.order().append(kOrder);
+    w.order().add(kOrder);
     return w;
 }
 
@@ -131,7 +131,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             many.append({QStringLiteral("CD 001: %1.mp3").arg(i),
                          QStringLiteral("D:\\%1.mp3").arg(i), QStringLiteral("001.0000")});
-        w.order().append(many);
+        w.order().add(many);
         f.dialogs.files = {path};
         {
             const FileSizeLimit diskFull(512);
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(g.prompts.shown.size(), 2);
         QVERIFY(g.prompts.shown[1].text.contains(QStringLiteral("Muzika 002.kat")));
 
-        w.order().append(kOrder);
+        w.order().add(kOrder);
         g.dialogs.files = {pipe};
         w.cmdOpen_Click();
         QCOMPARE(g.prompts.shown.size(), 3);

@@ -215,7 +215,7 @@ private slots:
         for (int i = 0; i < kMaxOrderItems - 1; ++i)
             almostFull.append(
                 {QStringLiteral("CD 009: %1").arg(i), {}, QStringLiteral("000.0000")});
-        w.order().append(almostFull);
+        w.order().add(almostFull);
         QString countShown;
         f->prompts.whileShown = [&](const FakePrompts::Shown&) {
             countShown = w.lblBrojNarucenih->text();

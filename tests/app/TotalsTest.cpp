@@ -34,15 +34,13 @@ private slots:
         frmzBIRNIK& w = shop.create();
         const QColor normal = textColour(w.lblUkupnoVrijeme);
 
-        w.order().append(item(QStringLiteral("a.mp3"), QStringLiteral("300.0000")));
-        w.order().append(item(QStringLiteral("b.mp3"), QStringLiteral("350.0000")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("a.mp3"), QStringLiteral("300.0000"))});
+        w.order().add({item(QStringLiteral("b.mp3"), QStringLiteral("350.0000"))});
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
 
-        w.order().append(item(QStringLiteral("c.mp3"), QStringLiteral("000.0001")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("c.mp3"), QStringLiteral("000.0001"))});
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0001"));
         QCOMPARE(shop.prompts.titles(), QStringList{kCapacityTitle});
         QCOMPARE(shop.prompts.shown[0].text, kCapacityText);
@@ -50,17 +48,14 @@ private slots:
         QCOMPARE(textColour(w.lblUkupnoVrijeme), overCapacityRed());
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), overCapacityRed());
 
-        w.order().append(item(QStringLiteral("d.mp3"), QStringLiteral("001.0000")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("d.mp3"), QStringLiteral("001.0000"))});
         QCOMPARE(shop.prompts.shown.size(), 1);
 
-        w.order().removeAt({2, 3});
-        w.SaberiVelicine(1);
+        w.order().remove({2, 3});
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), normal);
 
-        w.order().append(item(QStringLiteral("e.mp3"), QStringLiteral("000.0001")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("e.mp3"), QStringLiteral("000.0001"))});
         QCOMPARE(shop.prompts.shown.size(), 2);
     }
 
@@ -70,11 +65,11 @@ private slots:
         frmzBIRNIK& w = shop.create();
         w.files().setRows(
             {{QStringLiteral("x.DAT"), QStringLiteral("D:\\x.DAT"), QStringLiteral("999.1023")}});
-        w.SaberiVelicine(0);
+        w.SaberiVelicine();
         QCOMPARE(w.lblCD_Vrijeme->text(), QStringLiteral("999.1023"));
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
-        QVERIFY(!w.overCapacity());
+        QVERIFY(!w.order().overCapacity());
     }
 
     // A size that is not a valid number is named once, by the load, addition or open that
@@ -146,10 +141,8 @@ private slots:
         MainWindowFixture shop;
         frmzBIRNIK& w = shop.create();
         const QColor normal = textColour(w.lblUkupnoVrijeme);
-        w.order().append(item(QStringLiteral("a.DAT"), QStringLiteral("700.0000")));
-        w.SaberiVelicine(1);
-        w.order().clear();
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("a.DAT"), QStringLiteral("700.0000"))});
+        w.order().empty();
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
     }

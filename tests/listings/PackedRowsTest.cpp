@@ -30,9 +30,11 @@ private slots:
         QVERIFY(!model.packed().keptAsText(5));
         QCOMPARE(model.data(model.index(6)).toString(), QStringLiteral("日本.mp3"));
 
-        model.removeAt({0, 6});
+        model.change({0, 6}, {}, {});
         QCOMPARE(model.rows(), rows.mid(1, 5) + rows.mid(7));
-        model.append(rows[6]);
+        PackedRows wide;
+        wide.append(rows[6]);
+        model.change({}, {model.count()}, wide);
         QCOMPARE(model.at(model.count() - 1), rows[6]);
 
         // The total reads every size where it stands; the ones that are no number are named.
