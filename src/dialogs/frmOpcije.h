@@ -4,8 +4,8 @@
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
+class ActivatableLabel;
 class ColourSwatch;
 class CommonDialog;
 class SettingsStore;
@@ -28,7 +28,7 @@ public:
     QGroupBox* fraIzlistaj;
     QCheckBox* chkVrstaDat[2];
     ColourSwatch* shpBoja[2];
-    QLabel* lblColor[2];
+    ActivatableLabel* lblColor[2];
     QPushButton* cmdOK;
 
 signals:
@@ -52,6 +52,8 @@ private:
         int kindStates[2];
     };
     Options current() const;
+    // The swatch's label announces the kind and its colour ("Boja pjesama: #000000").
+    void nameColour(int kind);
     void restore(const Options& options);
 
     CommonDialog& m_colourPicker;
