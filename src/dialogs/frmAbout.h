@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ActivatableLabel.h"
+
 #include <QDialog>
 
 class QFrame;
 class QLabel;
 class QPushButton;
-class ActivatableLabel;
 class UrlOpener;
 
 // The about box: the product, the shop's and the maker's addresses. Three labels are links:

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "ActivatableLabel.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
-class ActivatableLabel;
 class ColourSwatch;
 class CommonDialog;
 class SettingsStore;
