@@ -25,7 +25,7 @@ import time
 import traceback
 from pathlib import Path
 
-RUN_BUDGET = 90.0  # seconds for every scenario together
+RUN_BUDGET = 180.0  # seconds for every scenario together
 WAIT = 8.0  # seconds a window or an exit may take to appear
 QUIET = 1.0  # seconds during which a window that must not appear is watched for
 ERROR_TITLE = "Greska"
