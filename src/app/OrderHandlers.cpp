@@ -152,7 +152,10 @@ void frmzBIRNIK::connectOrder()
 {
     connect(&m_order, &OrderDocument::countChanged, lblBrojNarucenih,
             [this](int count) { lblBrojNarucenih->setText(QString::number(count)); });
-    connect(&m_order, &OrderDocument::totalChanged, lblCDNarucen_Vrijeme, &QLabel::setText);
+    connect(&m_order, &OrderDocument::totalChanged, this, [this](const QString& total) {
+        lblCDNarucen_Vrijeme->setText(total);
+        describeCapacity(m_order.sizeSum().bytes);
+    });
     connect(&m_order, &OrderDocument::capacityExceeded, this, &frmzBIRNIK::warnOverCapacity);
     connect(&m_order, &OrderDocument::overCapacityChanged, this, &frmzBIRNIK::showOrderCapacity);
     connect(&m_order, &OrderDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -165,7 +168,8 @@ void frmzBIRNIK::connectOrder()
 void frmzBIRNIK::warnOverCapacity()
 {
     m_platform.prompts.message(
-        QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je 650 MB"),
+        QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
+            .arg(qRound64(capacityBytes() / SizeText::kMebibyte)),
         QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
 }
 

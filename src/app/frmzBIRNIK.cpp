@@ -45,6 +45,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     setWindowIcon(icon);
     createControls();
     connectOrder();
+    describeForAssistiveTools();
     setTabOrder();
     createKeys();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));

@@ -93,6 +93,11 @@ private:
     void selectOrderRows(const QList<int>& ascendingPositions);
     // Adds the file list entries at the ascending positions as one batch, made by button.
     void addEntries(const QList<int>& positions, const QPushButton* button);
+    // The blank CD's capacity in bytes, for the texts that name it.
+    double capacityBytes() const { return SizeText::kCapacityBytes; }
+    // Names, roles and relations for screen readers.
+    void describeForAssistiveTools();
+    void describeCapacity(double totalBytes);
     // Long work of a handler runs off the window's thread; a list command that arrives
     // meanwhile (a button's delayed click) waits until the work is over and then runs.
     // Returns false when the customer cancelled the work.

@@ -39,6 +39,7 @@ private slots:
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
+        QCOMPARE(w.lblCDNarucen_Vrijeme->toolTip(), QString());
 
         w.order().add({item(QStringLiteral("c.mp3"), QStringLiteral("000.0001"))});
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0001"));
@@ -47,12 +48,18 @@ private slots:
         QCOMPARE(shop.prompts.shown[0].icon, MessageIcon::Critical);
         QCOMPARE(textColour(w.lblUkupnoVrijeme), overCapacityRed());
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), overCapacityRed());
+        // Over the capacity in words, for those who do not see the red.
+        QCOMPARE(w.lblCDNarucen_Vrijeme->toolTip(),
+                 QStringLiteral("Narudzba je veca od 650 MB za 000.0001 MB"));
+        QCOMPARE(w.lblCDNarucen_Vrijeme->accessibleDescription(),
+                 w.lblCDNarucen_Vrijeme->toolTip());
 
         w.order().add({item(QStringLiteral("d.mp3"), QStringLiteral("001.0000"))});
         QCOMPARE(shop.prompts.shown.size(), 1);
 
         w.order().remove({2, 3});
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
+        QCOMPARE(w.lblCDNarucen_Vrijeme->accessibleDescription(), QString());
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), normal);
 
         w.order().add({item(QStringLiteral("e.mp3"), QStringLiteral("000.0001"))});
