@@ -5,9 +5,9 @@
 #include "dialogs/frmOpcije.h"
 
 #include <QComboBox>
-#include <memory>
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
 
 // The find dialog is made on first use and afterwards only shown again, with its last
 // text and choices; after its close box destroyed it, the next use makes a fresh one.

@@ -1,7 +1,8 @@
 #include "KeptInput.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -12,6 +13,18 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int 
                                                bool autorep, ushort count);
 
 namespace {
+
+// How long the kept input waits for its window to be active again.
+constexpr int kActivationWaitMs = 500;
+
+QWindow* windowOf(QObject* receiver)
+{
+    if (auto* window = qobject_cast<QWindow*>(receiver))
+        return window;
+    if (auto* widget = qobject_cast<QWidget*>(receiver))
+        return widget->window()->windowHandle();
+    return nullptr;
+}
 
 bool isInput(QEvent::Type type)
 {
@@ -89,13 +102,33 @@ void KeptInput::replayLater()
     if (m_kept.empty())
         return;
     auto kept = std::make_shared<std::vector<Kept>>(std::move(m_kept));
-    QMetaObject::invokeMethod(
-        qApp,
-        [kept] {
-            for (Kept& input : *kept) {
-                if (input.receiver)
-                    replay(input.receiver, input.event.get());
-            }
-        },
-        Qt::QueuedConnection);
+    const auto replayAll = [kept] {
+        for (Kept& input : *kept) {
+            if (input.receiver)
+                replay(input.receiver, input.event.get());
+        }
+        kept->clear();
+    };
+    // The input was given to a window that the progress dialog may have deactivated; its
+    // shortcuts answer only once it is active again.
+    QWindow* window = windowOf(kept->front().receiver);
+    if (!window || window == QGuiApplication::focusWindow() || !window->isVisible()) {
+        QMetaObject::invokeMethod(qApp, replayAll, Qt::QueuedConnection);
+        return;
+    }
+    auto waiting = std::make_shared<QMetaObject::Connection>();
+    const auto once = [replayAll, waiting] {
+        if (!*waiting)
+            return;
+        QObject::disconnect(*waiting);
+        *waiting = {};
+        replayAll();
+    };
+    *waiting = QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp,
+                                [window = QPointer<QWindow>(window), once](QWindow* focus) {
+                                    if (focus == window)
+                                        once();
+                                });
+    QTimer::singleShot(kActivationWaitMs, qApp, once);
+    window->requestActivate();
 }

@@ -60,9 +60,9 @@ void frmzBIRNIK::cmdOpen_Click()
         if (m_otvoriSave.fileName.isEmpty())
             return;
         const QString path = m_otvoriSave.fileName;
-        const OrderFileReader::Room room{
-            kMaxOrderItems - before,
-            kMaxOrderFileBytes - OrderFileWriter::savedSize(m_order.model().packed())};
+        const OrderFileReader::Room room{kMaxOrderItems - before,
+                                         kMaxOrderFileBytes -
+                                             OrderFileWriter::savedSize(m_order.model().packed())};
         guarded(
             [&] {
                 // The work owns its result: a cancelled open may end after the window stopped

@@ -92,23 +92,25 @@ bool frmzBIRNIK::Form_Load(const QString& startFolder)
     m_otvoriSave.rememberFolderIn(m_platform.settings, firstDialogFolder(m_shared.Putanja));
     const QString shopList = ShopFiles::shopListPath(m_shared.Putanja);
     bool started = false;
-    guarded([&] {
-        readStoredOptions();
-        ShopFiles::ShopList list;
-        try {
-            list = ShopFiles::readShopList(shopList);
-        } catch (const ZbirnikError& error) {
-            throw ZbirnikError(
-                error.message() +
-                QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
-                               "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
-                    .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
-        }
-        cmbCDovi->addItems(list.entries);
-        started = true;
-        if (list.leftOut > 0)
-            showError(ShopFiles::shopListTooLong(shopList, list.leftOut));
-    }, QStringLiteral("ucitavanje spiska CD-ova \"%1\"").arg(QDir::toNativeSeparators(shopList)));
+    guarded(
+        [&] {
+            readStoredOptions();
+            ShopFiles::ShopList list;
+            try {
+                list = ShopFiles::readShopList(shopList);
+            } catch (const ZbirnikError& error) {
+                throw ZbirnikError(
+                    error.message() +
+                    QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
+                                   "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
+                        .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
+            }
+            cmbCDovi->addItems(list.entries);
+            started = true;
+            if (list.leftOut > 0)
+                showError(ShopFiles::shopListTooLong(shopList, list.leftOut));
+        },
+        QStringLiteral("ucitavanje spiska CD-ova \"%1\"").arg(QDir::toNativeSeparators(shopList)));
     if (!started)
         return false;
     cmbCDovi->setCurrentIndex(0);
@@ -270,7 +272,8 @@ void frmzBIRNIK::reportBadRows(const FileRowsModel& list, const SizeSum& sum,
             named << QStringLiteral("%1: \"%2\"").arg(row.text, row.size);
         }
         if (sum.invalidCount > sum.invalidPositions.size())
-            named << QStringLiteral("... i jos %1").arg(sum.invalidCount - sum.invalidPositions.size());
+            named << QStringLiteral("... i jos %1")
+                         .arg(sum.invalidCount - sum.invalidPositions.size());
         parts << QStringLiteral(
                      "Velicina nije broj ili je manja od nule; ove datoteke se racunaju kao 0:\n") +
                      named.join(u'\n');

@@ -1,9 +1,9 @@
 #include "ShopFiles.h"
 
+#include "FieldRules.h"
 #include "FileKind.h"
 #include "ImeDatoteke.h"
 #include "RecordReader.h"
-#include "FieldRules.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
@@ -91,7 +91,8 @@ QString describeBadRecords(const QString& path, const BadRecords& bad)
 
 QByteArray readListingBytes(const QString& path, const WorkControl* control)
 {
-    QByteArray bytes = TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr);
+    QByteArray bytes =
+        TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr);
     const qsizetype mark = bytes.size() - TextCodec::withoutByteOrderMark(bytes).size();
     return mark > 0 ? bytes.remove(0, mark) : bytes;
 }

@@ -4,18 +4,18 @@
 #include "common/TestRegistry.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QElapsedTimer>
 #include <QTest>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
-#include <functional>
 
 namespace {
 
@@ -165,12 +165,13 @@ private slots:
                 sinceCancel.start();
                 clickOtkazi(progress);
             });
-            completed = BackgroundWork::run(&window, {}, [started, release, firstEnded](WorkControl&) {
-                *started = true;
-                while (!*release)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                *firstEnded = true;
-            });
+            completed =
+                BackgroundWork::run(&window, {}, [started, release, firstEnded](WorkControl&) {
+                    *started = true;
+                    while (!*release)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    *firstEnded = true;
+                });
             QVERIFY(cancel.shown());
         }
         const qint64 waitedMs = sinceCancel.elapsed();

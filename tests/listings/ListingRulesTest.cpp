@@ -179,18 +179,17 @@ private slots:
         QTest::addColumn<qsizetype>("bad");
         QTest::addColumn<QList<qsizetype>>("named");
         const QByteArray longest(32767 - 7, 'x');
-        QTest::newRow("path of 32767") << "D:\\" + longest + ".mp3,1\r\n" << 1 << qsizetype(0)
-                                       << QList<qsizetype>();
-        QTest::newRow("path of 32768") << "D:\\" + longest + "x.mp3,1\r\nb,2\r\n" << 1
-                                       << qsizetype(1) << QList<qsizetype>{1};
-        QTest::newRow("size of 32768")
-            << "a,1\r\nb," + QByteArray(32768, '1') + "\r\n" << 1 << qsizetype(1)
-            << QList<qsizetype>{2};
+        QTest::newRow("path of 32767") << "D:\\" + longest + ".mp3,1\r\n"
+                                       << 1 << qsizetype(0) << QList<qsizetype>();
+        QTest::newRow("path of 32768") << "D:\\" + longest + "x.mp3,1\r\nb,2\r\n"
+                                       << 1 << qsizetype(1) << QList<qsizetype>{1};
+        QTest::newRow("size of 32768") << "a,1\r\nb," + QByteArray(32768, '1') + "\r\n"
+                                       << 1 << qsizetype(1) << QList<qsizetype>{2};
         QTest::newRow("empty path") << QByteArray("a,1\r\n,2\r\n\"\",3\r\nd,4\r\n") << 2
                                     << qsizetype(2) << QList<qsizetype>{2, 3};
-        QTest::newRow("bare line feeds") << QByteArray(1 << 20, '\n') + "a,1" << 1
-                                         << qsizetype(1 << 19)
-                                         << QList<qsizetype>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        QTest::newRow("bare line feeds")
+            << QByteArray(1 << 20, '\n') + "a,1" << 1 << qsizetype(1 << 19)
+            << QList<qsizetype>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     }
     void recordsThatGiveNoRow()
     {
@@ -207,7 +206,8 @@ private slots:
         const QString message = describeBadRecords(path, listing.bad);
         QCOMPARE(message.isEmpty(), bad == 0);
         if (bad > 10)
-            QVERIFY2(message.contains(QStringLiteral("i jos %1").arg(bad - 10)), qPrintable(message));
+            QVERIFY2(message.contains(QStringLiteral("i jos %1").arg(bad - 10)),
+                     qPrintable(message));
     }
 };
 

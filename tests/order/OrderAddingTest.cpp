@@ -1,10 +1,10 @@
 #include "order/OrderAdding.h"
-#include "orderfile/OrderFileWriter.h"
 #include "OrderTestSupport.h"
 #include "common/TestRegistry.h"
 #include "order/OznakaCD.h"
 #include "order/PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
+#include "orderfile/OrderFileWriter.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -113,8 +113,9 @@ private slots:
         // The order's file is the other limit: an entry that fills it to exactly 64 MB is
         // added, one byte more is not.
         order.clear();
-        const qint64 entryBytes = OrderFileWriter::savedSize(
-            {QStringLiteral("CD 001: c"), QStringLiteral("D:\\src\\c"), QStringLiteral("001.0000")});
+        const qint64 entryBytes =
+            OrderFileWriter::savedSize({QStringLiteral("CD 001: c"), QStringLiteral("D:\\src\\c"),
+                                        QStringLiteral("001.0000")});
         const qsizetype line = 6 + 8 + 10;
         order.append(FileRow{QStringLiteral("CD 001: x"),
                              QString(kMaxOrderFileBytes - entryBytes - line, u'x'),

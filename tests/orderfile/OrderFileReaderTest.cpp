@@ -102,7 +102,8 @@ private slots:
             OrderFileReader::read(large.fileName());
             QFAIL("read a file past the limit");
         } catch (const ZbirnikError& error) {
-            QVERIFY2(error.message().contains(QStringLiteral("64 MB")), qPrintable(error.message()));
+            QVERIFY2(error.message().contains(QStringLiteral("64 MB")),
+                     qPrintable(error.message()));
         }
 
         try {

@@ -109,9 +109,11 @@ private slots:
                              QString((qsizetype(64) << 20) - line, u'x'),
                              QStringLiteral("001.0000")}};
         QCOMPARE(OrderFileWriter::savedSize(rows[0]), qint64(64) << 20);
-        QCOMPARE(OrderFileWriter::format(rows, QStringLiteral("x.txt")).size(), qsizetype(64) << 20);
+        QCOMPARE(OrderFileWriter::format(rows, QStringLiteral("x.txt")).size(), qsizetype(64)
+                                                                                    << 20);
         rows[0].fullPath += u'x';
-        QVERIFY_THROWS_EXCEPTION(ZbirnikError, OrderFileWriter::format(rows, QStringLiteral("x.txt")));
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError,
+                                 OrderFileWriter::format(rows, QStringLiteral("x.txt")));
     }
 };
 
