@@ -41,6 +41,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
     setWindowIcon(icon);
     createControls();
+    describeForAssistiveTools();
     setTabOrder();
     createKeys();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
@@ -246,10 +247,12 @@ SizeSum frmzBIRNIK::SaberiVelicine(int mode, int firstNamed)
         return sum;
     }
     lblCDNarucen_Vrijeme->setText(caption);
-    if (sum.bytes > SizeText::kCapacityBytes) {
+    describeCapacity(sum.bytes);
+    if (sum.bytes > capacityBytes()) {
         if (!m_overCapacity) {
             m_platform.prompts.message(
-                QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je 650 MB"),
+                QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
+                    .arg(qRound64(capacityBytes() / SizeText::kMebibyte)),
                 QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
         }
         setOrderTotalColour(true);
