@@ -158,6 +158,12 @@ def run(executable, name, shop_case):
             started = time.monotonic()
             program = subprocess.Popen([executable], cwd=shop, env=env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # A message at start-up (a shop list too long) comes before the window.
+            while not xdotool(display, "search", "--name", "^Zbirnik$"):
+                for box in xdotool(display, "search", "--name", "^Greska$"):
+                    xdotool(display, "windowfocus", "--sync", box)
+                    xdotool(display, "key", "Return")
+                time.sleep(0.05)
             window = wait_window(display, "Zbirnik")
             start_up = time.monotonic() - started
             pinger = Pinger(display, int(window))
