@@ -8,7 +8,9 @@
 #include "orderfile/ShortNumber.h"
 #include "platform/Prompts.h"
 
+#include <QDir>
 #include <QPushButton>
+#include <memory>
 
 namespace {
 
@@ -35,10 +37,13 @@ bool frmzBIRNIK::saveOrder()
     if (m_otvoriSave.fileName.isEmpty())
         return false;
     bool saved = false;
-    guarded([&] {
-        OrderFileWriter::save(m_otvoriSave.fileName, m_order.model().rows());
-        saved = true;
-    });
+    const QString path = m_otvoriSave.fileName;
+    guarded(
+        [&] {
+            OrderFileWriter::save(path, m_order.model().rows());
+            saved = true;
+        },
+        QStringLiteral("cuvanje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
     if (saved)
         m_order.markSaved();
     return saved;
@@ -55,17 +60,22 @@ void frmzBIRNIK::cmdOpen_Click()
         m_otvoriSave.fileName.isEmpty())
         return;
     const QString path = m_otvoriSave.fileName;
-    const int before = m_order.count();
-    const int room = m_order.room();
-    guarded([&] {
-        QList<FileRow> rows;
-        // Cancelled: nothing is added, as when the dialog is cancelled.
-        if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
-                       [&](WorkControl&) { rows = OrderFileReader::read(path, room); }))
-            return;
-        m_order.addOpened(rows, stepName(cmdOpen));
-    });
-    reportInvalidSizes(m_order.model(), m_order.sizeSum().invalidPositions, before);
+    const OrderFileReader::Room room = m_order.room();
+    guarded(
+        [&] {
+            // The work owns its result: a cancelled open may end after the window stopped
+            // waiting.
+            auto rows = std::make_shared<QList<FileRow>>();
+            // Cancelled: nothing is added, as when the dialog is cancelled.
+            if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
+                           [rows, path, room](WorkControl& control) {
+                               *rows = OrderFileReader::read(path, room, &control);
+                           }))
+                return;
+            m_order.addOpened(*rows, stepName(cmdOpen));
+        },
+        QStringLiteral("otvaranje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
+    reportBadRows(m_order.model(), m_order.sizeSum());
 }
 
 // Only names the previous CDs' order files; the check on adding reads them.

@@ -16,7 +16,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -78,43 +77,42 @@ void frmzBIRNIK::cmdDodaj_Click()
         return;
     if (!lstCD->currentIndex().isValid())
         return;
-    addEntries(selectedPositions(lstCD), cmdDodaj);
+    const QList<int> positions = selectedPositions(lstCD);
+    addEntries({positions.size(), [&](qsizetype i) { return m_files.at(positions[i]); }}, cmdDodaj);
 }
 
 void frmzBIRNIK::cmdDodajSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdDodajSve_Click))
         return;
-    QList<int> positions(m_files.count());
-    std::iota(positions.begin(), positions.end(), 0);
-    addEntries(positions, cmdDodajSve);
+    addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }}, cmdDodajSve);
 }
 
-void frmzBIRNIK::addEntries(const QList<int>& positions, const QPushButton* button)
+void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* button)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
-    const int before = m_order.count();
     AddingResult result;
-    guarded([&] {
-        QList<FileRow> entries;
-        entries.reserve(positions.size());
-        for (const int position : positions)
-            entries.append(m_files.at(position));
-        PreviousOrders previous{m_previousOrders,
-                                consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts(),
-                            stepName(button));
-    });
+    guarded(
+        [&] {
+            PreviousOrders previous{m_previousOrders,
+                                    consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
+            result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous,
+                                batch.prompts(), stepName(button));
+        },
+        QStringLiteral("dodavanje datoteka u narudzbu"));
     // The batch's closing lines follow the updated count and total.
     batch.reportSkipped();
     if (result.leftOut > 0) {
+        const QString limit =
+            result.fullBySize
+                ? QStringLiteral("Sacuvana narudzba moze imati najvise %1 MB.")
+                      .arg(kMaxOrderFileBytes >> 20)
+                : QStringLiteral("Narudzba moze imati najvise %1 datoteka.").arg(kMaxOrderItems);
         m_platform.prompts.message(
-            QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos %2 datoteka.")
-                .arg(kMaxOrderItems)
-                .arg(result.leftOut),
+            limit + QStringLiteral(" Nije dodano jos %1 datoteka.").arg(result.leftOut),
             QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
-    reportInvalidSizes(m_order.model(), m_order.sizeSum().invalidPositions, before);
+    reportBadRows(m_order.model(), m_order.sizeSum());
 }
 
 void frmzBIRNIK::cmdIzbrisi_Click()
@@ -123,28 +121,29 @@ void frmzBIRNIK::cmdIzbrisi_Click()
         return;
     if (!lstCDNarucen->currentIndex().isValid())
         return;
-    guarded([&] { m_order.remove(selectedPositions(lstCDNarucen), stepName(cmdIzbrisi)); });
+    guarded([&] { m_order.remove(selectedPositions(lstCDNarucen), stepName(cmdIzbrisi)); },
+            QStringLiteral("brisanje datoteka iz narudzbe"));
 }
 
 void frmzBIRNIK::cmdIzbrisiSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdIzbrisiSve_Click))
         return;
-    guarded([&] { m_order.empty(stepName(cmdIzbrisiSve)); });
+    guarded([&] { m_order.empty(stepName(cmdIzbrisiSve)); }, QStringLiteral("praznjenje narudzbe"));
 }
 
 void frmzBIRNIK::undoOrder()
 {
     if (waitIfBusy(&frmzBIRNIK::undoOrder))
         return;
-    guarded([&] { m_order.undo(); });
+    guarded([&] { m_order.undo(); }, QStringLiteral("ponistavanje"));
 }
 
 void frmzBIRNIK::redoOrder()
 {
     if (waitIfBusy(&frmzBIRNIK::redoOrder))
         return;
-    guarded([&] { m_order.redo(); });
+    guarded([&] { m_order.redo(); }, QStringLiteral("ponavljanje"));
 }
 
 // The window shows what the order reports; it keeps no state of the order of its own.

@@ -7,6 +7,7 @@
 #include "dialogs/frmNadji.h"
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
+#include "order/OrderAdding.h"
 #include "order/OrderDocument.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
@@ -35,10 +36,6 @@ public:
     // Start-up: the start folder, the stored options, the shop list and source CD 1.
     // Returns false when there is no shop list to work with (already reported).
     bool Form_Load(const QString& startFolder);
-
-    // Recomputes the total of the file list; the sum names the positions of sizes that are
-    // not valid numbers. The order's total is the order document's.
-    SizeSum SaberiVelicine();
 
     SharedValues& shared() { return m_shared; }
     FileRowsModel& files() { return m_files; }
@@ -85,14 +82,16 @@ private:
     void createKeys();
     QSizeF minimumOuterSize() const;
     void readStoredOptions();
+    // Loads the listing of the source CD the chooser shows; false when cancelled.
+    bool showSelectedCd();
     void showDetails(QListView* list, const FileRowsModel& rows);
     // Shows what the order document reports.
     void connectOrder();
     void showOrderCapacity(bool over);
     void warnOverCapacity();
     void selectOrderRows(const QList<int>& ascendingPositions);
-    // Adds the file list entries at the ascending positions as one batch, made by button.
-    void addEntries(const QList<int>& positions, const QPushButton* button);
+    // Adds file list entries as one batch, made by button.
+    void addEntries(const AddingEntries& entries, const QPushButton* button);
     // The blank CD's capacity in bytes, for the texts that name it.
     double capacityBytes() const { return SizeText::kCapacityBytes; }
     // Names, roles and relations for screen readers.
@@ -101,20 +100,20 @@ private:
     // Long work of a handler runs off the window's thread; a list command that arrives
     // meanwhile (a button's delayed click) waits until the work is over and then runs.
     // Returns false when the customer cancelled the work.
-    bool offThread(const BackgroundWork::Progress& progress,
-                   const std::function<void(WorkControl&)>& work);
+    bool offThread(const BackgroundWork::Progress& progress, BackgroundWork::Work work);
     bool waitIfBusy(void (frmzBIRNIK::*command)());
     void runWaitingCommands();
-    void reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
-                            int firstNew = 0);
+    void reportBadRows(const FileRowsModel& list, const SizeSum& sum,
+                       const QString& badRecords = {});
     // Saves the order through the save dialog; false when cancelled or failed (reported).
     bool saveOrder();
     // Asks whether an order with unsaved changes may go; Yes saves it first.
     bool mayDiscardOrder();
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
-    void guarded(const std::function<void()>& work);
+    // what names the work and its file for the message when memory runs out.
+    void guarded(const std::function<void()>& work, const QString& what);
     // The same, but the failure is returned for the handler to show when its lines are up.
-    QString failureOf(const std::function<void()>& work);
+    QString failureOf(const std::function<void()>& work, const QString& what);
     void showError(const QString& text);
 
 public:

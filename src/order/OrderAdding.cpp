@@ -3,6 +3,7 @@
 #include "OznakaCD.h"
 #include "PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
+#include "orderfile/OrderFileWriter.h"
 
 #include <QSet>
 #include <exception>
@@ -63,12 +64,13 @@ private:
 
 } // namespace
 
-AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
-                        int comboSelectionIndex, PreviousOrders& previous,
-                        const AddingPrompts& prompts, const QString& stepName, int row)
+AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int comboSelectionIndex,
+                        PreviousOrders& previous, const AddingPrompts& prompts,
+                        const QString& stepName, int row)
 {
-    const int room = order.room();
-    PendingRows pending(order, qMin<qsizetype>(entries.size(), room));
+    const OrderFileReader::Room room = order.room();
+    PendingRows pending(order, qMin(entries.count, room.items));
+    qint64 fileBytes = 0;
     AddingResult result;
     int& added = result.added;
     const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
@@ -87,13 +89,20 @@ AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
     order.beginBatch(stepName, row);
     previous.index.beginBatch();
     try {
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (added + pending.count() >= room) {
-                result.leftOut = int(entries.size() - i);
+        for (qsizetype i = 0; i < entries.count; ++i) {
+            if (added + pending.count() >= room.items) {
+                result.leftOut = entries.count - i;
                 break;
             }
-            const FileRow& entry = entries[i];
+            const FileRow entry = entries.at(i);
             const QString item = OznakaCD(entry.text, comboSelectionIndex);
+            FileRow row{item, entry.fullPath, entry.size};
+            const qint64 rowBytes = OrderFileWriter::savedSize(row);
+            if (fileBytes + rowBytes > room.bytes) {
+                result.leftOut = entries.count - i;
+                result.fullBySize = true;
+                break;
+            }
             if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
                 continue;
             const QString upperItem = item.toUpper();
@@ -101,7 +110,8 @@ AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
                 shownAfterFlush.reportDuplicate(item);
                 continue;
             }
-            pending.append({item, entry.fullPath, entry.size}, upperItem);
+            pending.append(std::move(row), upperItem);
+            fileBytes += rowBytes;
         }
         added += pending.flush();
     } catch (...) {

@@ -35,15 +35,37 @@ struct AddingResult
 {
     int added = 0;
     // Entries not looked at because the order was full.
-    int leftOut = 0;
+    qsizetype leftOut = 0;
+    // The order was full by the size of its file rather than by its count.
+    bool fullBySize = false;
+};
+
+// The file list entries of a batch, each decoded only when the batch comes to it.
+struct AddingEntries
+{
+    qsizetype count = 0;
+    std::function<FileRow(qsizetype)> at;
+
+    static AddingEntries of(const QList<FileRow>& rows)
+    {
+        return {rows.size(), [&rows](qsizetype i) { return rows[i]; }};
+    }
 };
 
 // Adds file list entries to the order as one batch, in their order, and as one undo step
 // named stepName. Each entry is labelled with OznakaCD, passes the previous-orders check, and
 // is refused when its item is already in the order, entries added earlier in the batch
-// included. The batch stops when the order has no room left (OrderDocument::room), so that
-// every order the program saves can be opened again; the entries after that are left out.
-// The batch joins at row, or at the end.
-AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
-                        int comboSelectionIndex, PreviousOrders& previous,
-                        const AddingPrompts& prompts, const QString& stepName = {}, int row = -1);
+// included. The batch stops when the order has no room left (OrderDocument::room: its count
+// and the size of its file), so that every order the program holds can be saved and opened
+// again; the entries after that are left out and never decoded. The batch joins at row, or
+// at the end.
+AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int comboSelectionIndex,
+                        PreviousOrders& previous, const AddingPrompts& prompts,
+                        const QString& stepName = {}, int row = -1);
+inline AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
+                               int comboSelectionIndex, PreviousOrders& previous,
+                               const AddingPrompts& prompts, const QString& stepName = {})
+{
+    return addToOrder(order, AddingEntries::of(entries), comboSelectionIndex, previous, prompts,
+                      stepName);
+}

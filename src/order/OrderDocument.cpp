@@ -1,6 +1,6 @@
 #include "OrderDocument.h"
 
-#include "orderfile/OrderFileReader.h"
+#include "orderfile/OrderFileWriter.h"
 
 #include <numeric>
 
@@ -18,9 +18,23 @@ QList<int> run(int first, int count)
 
 OrderDocument::OrderDocument(QObject* parent) : QObject(parent) {}
 
-int OrderDocument::room() const
+OrderFileReader::Room OrderDocument::room() const
 {
-    return int(kMaxOrderItems) - count();
+    return {kMaxOrderItems - count(),
+            kMaxOrderFileBytes - OrderFileWriter::savedSize(model().packed())};
+}
+
+QList<FileRow> OrderDocument::fitting(const QList<FileRow>& rows) const
+{
+    const OrderFileReader::Room left = room();
+    qint64 bytes = 0;
+    qsizetype fit = 0;
+    for (; fit < qMin(rows.size(), left.items); ++fit) {
+        bytes += OrderFileWriter::savedSize(rows[fit]);
+        if (bytes > left.bytes)
+            break;
+    }
+    return rows.first(fit);
 }
 
 PackedRows OrderDocument::packed(const QList<FileRow>& rows)
@@ -38,15 +52,25 @@ int OrderDocument::add(const QList<FileRow>& rows, const QString& name)
 
 int OrderDocument::insert(int row, const QList<FileRow>& rows, const QString& name)
 {
-    const QList<FileRow> joining = rows.first(qBound(0, int(rows.size()), room()));
+    const QList<FileRow> joining = fitting(rows);
     perform({name, {}, {}, run(row, int(joining.size())), packed(joining)});
     return int(joining.size());
 }
 
 int OrderDocument::addOpened(const QList<FileRow>& rows, const QString& name)
 {
-    const QList<FileRow> joining = rows.first(qBound(0, int(rows.size()), room()));
+    const QList<FileRow> joining = fitting(rows);
     perform({name, {}, {}, run(count(), int(joining.size())), packed(joining)}, count() == 0);
+    return int(joining.size());
+}
+
+int OrderDocument::restore(const QList<FileRow>& rows)
+{
+    Q_ASSERT(count() == 0 && !m_batch);
+    const QList<FileRow> joining = fitting(rows);
+    m_list.change({}, run(0, int(joining.size())), packed(joining));
+    m_history.clearUnsaved();
+    report(true, true, 0);
     return int(joining.size());
 }
 
@@ -79,13 +103,17 @@ void OrderDocument::perform(OrderStep step, bool opened)
     Q_ASSERT(!m_batch);
     // A command that changed nothing makes no step, but reports as any other.
     const bool changes = !step.changesNothing();
+    // Only an addition brings rows in; a move brings none.
+    const int firstNew = step.removedAt.isEmpty() && !step.insertedAt.isEmpty()
+                             ? step.insertedAt.first()
+                             : count() - int(step.removedAt.size() - step.insertedAt.size());
     if (changes) {
         m_list.change(step.removedAt, step.insertedAt, step.inserted);
         m_history.push(std::move(step));
         if (opened)
             m_history.markSaved();
     }
-    report(true, changes);
+    report(true, changes, firstNew);
 }
 
 void OrderDocument::beginBatch(const QString& name, int row)
@@ -123,9 +151,10 @@ void OrderDocument::endBatch()
     OrderStep step = std::move(m_batch->step);
     m_batch.reset();
     const bool changes = !step.changesNothing();
+    const int firstNew = changes ? step.insertedAt.first() : count();
     if (changes)
         m_history.push(std::move(step));
-    report(true, changes);
+    report(true, changes, firstNew);
 }
 
 void OrderDocument::markSaved()
@@ -152,7 +181,7 @@ void OrderDocument::undo()
     m_list.change(step->insertedAt, step->removedAt, step->removed);
     const QList<int> putBack = step->removedAt;
     m_history.stepBack();
-    report(false, true);
+    report(false, true, count());
     if (!putBack.isEmpty())
         emit rowsPutBack(putBack);
 }
@@ -165,16 +194,16 @@ void OrderDocument::redo()
     m_list.change(step->removedAt, step->insertedAt, step->inserted);
     const QList<int> putBack = step->insertedAt;
     m_history.stepForward();
-    report(false, true);
+    report(false, true, count());
     if (!putBack.isEmpty())
         emit rowsPutBack(putBack);
 }
 
 // The count and the new total are shown before the customer is warned, and the total turns
 // red after the warning.
-void OrderDocument::report(bool mayWarn, bool rowsChanged)
+void OrderDocument::report(bool mayWarn, bool rowsChanged, int firstNew)
 {
-    m_sum = sumSizes(model().packed());
+    m_sum = sumSizes(model().packed(), firstNew);
     emit countChanged(count());
     emit totalChanged(SizeText::format(m_sum.bytes));
     const bool over = m_sum.bytes > SizeText::kCapacityBytes;

@@ -3,6 +3,7 @@
 #include "OrderHistory.h"
 #include "OrderList.h"
 #include "listings/SizeText.h"
+#include "orderfile/OrderFileReader.h"
 
 #include <QObject>
 #include <optional>
@@ -26,11 +27,13 @@ public:
     // Compares the whole texts, label included, ignoring letter case.
     bool contains(const QString& itemText) const { return m_list.contains(itemText); }
     bool containsUpper(const QString& upperText) const { return m_list.containsUpper(upperText); }
-    // How many more items the order can take, so that every order the program saves can be
-    // opened again. The one place where growing the order meets its limits.
-    int room() const;
+    // What the order can still take, items and bytes of its file, so that every order the
+    // program holds can be saved and opened again. The one place where growing the order
+    // meets its limits.
+    OrderFileReader::Room room() const;
 
-    // The total as last reported, with the positions of sizes that are not valid numbers.
+    // The total as last reported; it names the sizes that are not valid numbers among the
+    // rows the last operation brought in.
     const SizeSum& sizeSum() const { return m_sum; }
     // Over the capacity: the customer has been warned, or an undo or a redo replayed an order
     // that was over it.
@@ -38,11 +41,14 @@ public:
     // Not at the point where it was last saved or opened, and not empty.
     bool isModified() const { return m_modified; }
 
-    // Each returns how many rows joined; rows beyond room() are left out.
+    // Each returns how many rows joined; the rows that do not fit into room() are left out.
     int add(const QList<FileRow>& rows, const QString& name = {});
     int insert(int row, const QList<FileRow>& rows, const QString& name = {});
     // The items of an order file; opened into an empty order they are its saved point.
     int addOpened(const QList<FileRow>& rows, const QString& name = {});
+    // An order kept for recovery, put back into the empty order: as opened, but changed and
+    // with an empty history.
+    int restore(const QList<FileRow>& rows);
     void remove(const QList<int>& ascendingPositions, const QString& name = {});
     // Moves the rows so that they stand together before destinationRow (a position of the
     // order as it was; count() moves them to the end).
@@ -83,7 +89,9 @@ signals:
 
 private:
     void perform(OrderStep step, bool opened = false);
-    void report(bool mayWarn, bool rowsChanged);
+    // firstNew: the first row the operation brought in (count() when none).
+    void report(bool mayWarn, bool rowsChanged, int firstNew);
+    QList<FileRow> fitting(const QList<FileRow>& rows) const;
     void updateModified();
     static PackedRows packed(const QList<FileRow>& rows);
 

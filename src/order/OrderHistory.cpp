@@ -48,9 +48,9 @@ void OrderHistory::stepForward() noexcept
         ++m_current;
 }
 
-void OrderHistory::clear() noexcept
+void OrderHistory::clearUnsaved() noexcept
 {
     m_steps.clear();
     m_current = 0;
-    m_saved = 0;
+    m_saved = -1;
 }

@@ -21,8 +21,8 @@ public:
     const OrderStep* toRedo() const;
     void stepBack() noexcept;
     void stepForward() noexcept;
-    // Forgets every step; the order as it stands is the saved point.
-    void clear() noexcept;
+    // Forgets every step; the order as it stands is not saved anywhere.
+    void clearUnsaved() noexcept;
 
     void markSaved() noexcept { m_saved = m_current; }
     bool atSaved() const { return m_saved == m_current; }

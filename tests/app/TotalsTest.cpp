@@ -69,10 +69,8 @@ private slots:
     void fileListTotalHasNoCapacityCheck()
     {
         MainWindowFixture shop;
-        frmzBIRNIK& w = shop.create();
-        w.files().setRows(
-            {{QStringLiteral("x.DAT"), QStringLiteral("D:\\x.DAT"), QStringLiteral("999.1023")}});
-        w.SaberiVelicine();
+        shop.writeShop({{"D:\\x.DAT,999.1023"}});
+        frmzBIRNIK& w = shop.start();
         QCOMPARE(w.lblCD_Vrijeme->text(), QStringLiteral("999.1023"));
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
