@@ -5,6 +5,7 @@
 #include "FileListView.h"
 #include "dialogs/DesignFont.h"
 #include "dialogs/Twips.h"
+#include "orderfile/OrderFileReader.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -145,6 +146,12 @@ void frmzBIRNIK::createControls()
     // Labels sized to their captions.
     for (QLabel* sized : {lblBrojN, lblUkupnoVrijeme})
         sized->resize(qMax(sized->width(), sized->sizeHint().width()), sized->height());
+    // The count fits the largest order, five digits; it grows to the right only.
+    lblBrojNarucenih->resize(
+        qMax(lblBrojNarucenih->width(),
+             lblBrojNarucenih->fontMetrics().horizontalAdvance(QString::number(kMaxOrderItems)) +
+                 2 * lblBrojNarucenih->margin()),
+        lblBrojNarucenih->height());
 }
 
 void frmzBIRNIK::setTabOrder()

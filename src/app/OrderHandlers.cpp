@@ -6,6 +6,7 @@
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
 #include "orderfile/OrderFileReader.h"
+#include "platform/CountForms.h"
 #include "platform/Prompts.h"
 #include "platform/qt/ColourValue.h"
 
@@ -109,9 +110,11 @@ void frmzBIRNIK::addEntries(const QList<int>& positions)
     batch.reportSkipped();
     if (result.leftOut > 0) {
         m_platform.prompts.message(
-            QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos %2 datoteka.")
-                .arg(kMaxOrderItems)
-                .arg(result.leftOut),
+            QStringLiteral("Narudzba moze imati najvise %1 datoteka. ").arg(kMaxOrderItems) +
+                byCount(result.leftOut, QStringLiteral("Nije dodana jos %1 datoteka."),
+                        QStringLiteral("Nisu dodane jos %1 datoteke."),
+                        QStringLiteral("Nisu dodane jos %1 datoteka."))
+                    .arg(result.leftOut),
             QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
     reportInvalidSizes(m_order.model(), sum.invalidPositions, before);

@@ -9,11 +9,13 @@
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/ZbirnikError.h"
+#include "platform/qt/ImmediateMnemonics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -40,12 +42,16 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     // The icons live in this static library; registering them here keeps the linker from
     // dropping them.
     Q_INIT_RESOURCE(icons);
-    QIcon icon(QStringLiteral(":/icons/zbirnik.png"));
-    icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
-    setWindowIcon(icon);
+    // The desktop's icon theme has the installed icon at every size; the bundled images stand
+    // in where it has none (a program run from its build folder).
+    QIcon bundled;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        bundled.addFile(QStringLiteral(":/icons/zbirnik-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(ZBIRNIK_APP_ID), bundled));
     createControls();
     setTabOrder();
     createKeys();
+    clickMnemonicsAtOnce(this);
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.

@@ -23,6 +23,8 @@ public:
 
     QLabel* lbl;
     QLabel* lblFirma;
+    // The program's version, in the free corner right of the name.
+    QLabel* lblVerzija;
     QLabel* Label1;
     QLabel* lblBy;
     QFrame* Line1;

@@ -38,7 +38,7 @@ QString listingPath(const QString& putanja, int cdNumber)
 
 QStringList readShopList(const QString& path)
 {
-    RecordReader reader(TextCodec::decodeFile(TextFile::readAll(path, kShopListCap)));
+    RecordReader reader(TextCodec::decodeFile(TextFile::readAll(path, kShopListCap), path));
     QStringList entries;
     while (!reader.atEnd())
         entries.append(reader.read(1)[0]);
@@ -60,9 +60,7 @@ QString listingCutShort(const QString& path, qsizetype recordsRead)
 
 QByteArray readListingBytes(const QString& path)
 {
-    QByteArray bytes = TextFile::readAll(path, kListingCap);
-    const qsizetype mark = bytes.size() - TextCodec::withoutByteOrderMark(bytes).size();
-    return mark > 0 ? bytes.remove(0, mark) : bytes;
+    return TextCodec::fileInCodePage(TextFile::readAll(path, kListingCap), path);
 }
 
 LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)

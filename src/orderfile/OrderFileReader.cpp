@@ -2,6 +2,7 @@
 
 #include "listings/ImeDatoteke.h"
 #include "listings/OrderItemText.h"
+#include "platform/CountForms.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
@@ -16,7 +17,7 @@ constexpr qint64 kOrderFileCap = qint64(64) << 20;
 } // namespace
 
 OrderFileRecords::OrderFileRecords(const QByteArray& bytes, const QString& path)
-    : m_reader(TextCodec::decodeFile(bytes)), m_path(path)
+    : m_reader(TextCodec::decodeFile(bytes, path)), m_path(path)
 {
 }
 
@@ -27,11 +28,13 @@ bool OrderFileRecords::next(Record& fields)
     const int count = m_reader.readLine(fields);
     if (count != 3) {
         throw ZbirnikError(
-            QStringLiteral("Datoteka \"%1\" nije ispravna PlayLista: red %2 ima %3 polja, a mora "
+            QStringLiteral("Datoteka \"%1\" nije ispravna PlayLista: red %2 ima %3 %4, a mora "
                            "imati tacno tri (oznaku CD-a, putanju i velicinu).")
                 .arg(QDir::toNativeSeparators(m_path))
                 .arg(m_reader.lineNumber())
-                .arg(count));
+                .arg(count)
+                .arg(byCount(count, QStringLiteral("polje"), QStringLiteral("polja"),
+                             QStringLiteral("polja"))));
     }
     return true;
 }
@@ -53,11 +56,13 @@ QList<FileRow> parse(const QByteArray& bytes, const QString& path, qsizetype roo
     while (records.next(fields)) {
         if (rows.size() == room) {
             throw ZbirnikError(
-                QStringLiteral("PlayLista \"%1\" nije otvorena: ima vise od %2 datoteka, koliko "
+                QStringLiteral("PlayLista \"%1\" nije otvorena: ima vise od %2 %4, koliko "
                                "ih jos stane u narudzbu (narudzba moze imati najvise %3).")
                     .arg(QDir::toNativeSeparators(path))
                     .arg(room)
-                    .arg(kMaxOrderItems));
+                    .arg(kMaxOrderItems)
+                    .arg(byCount(room, QStringLiteral("datoteke"), QStringLiteral("datoteke"),
+                                 QStringLiteral("datoteka"))));
         }
         rows.append({OrderItemText::make(fields[0], ImeDatoteke(fields[1])), fields[1], fields[2]});
     }

@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 
 namespace TextFile {
@@ -72,27 +74,63 @@ QByteArray readAll(const QString& path, qint64 sizeCap)
     return bytes;
 }
 
-void writeAll(const QString& path, const QByteArray& bytes)
+namespace {
+
+[[noreturn]] void cannotSave(const QString& path, const QString& reason)
 {
-    QSaveFile file(path);
-    const auto fail = [&](const QString& reason) {
-        throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
-                               .arg(QDir::toNativeSeparators(path), reason));
-    };
+    throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
+                           .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void save(QSaveFile& file, const QByteArray& bytes)
+{
+    const QString path = file.fileName();
     // Unbuffered, so that a write cut short (a full disk) shows in the count written; a
     // buffered write would lose that and commit a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(file.errorString());
+        cannotSave(path, file.errorString());
     // A write cut short reports no error of its own; writing the rest again meets the cause
     // (no space left, file too large) and names it.
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0)
-            fail(file.errorString());
+            cannotSave(path, file.errorString());
         written += count;
     }
     if (!file.commit())
-        fail(file.errorString());
+        cannotSave(path, file.errorString());
+}
+
+// A file that may be written in a folder that may not (a shared folder of orders) cannot be
+// replaced atomically: the new file cannot be made beside it.
+bool onlyWritableInPlace(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isFile() && file.isWritable() && !QFileInfo(file.absolutePath()).isWritable();
+}
+
+} // namespace
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!onlyWritableInPlace(path)) {
+        save(file, bytes);
+        return;
+    }
+    // Written in place; the old bytes are kept to be put back should the write fail.
+    const QByteArray old = readAll(path, std::numeric_limits<qint64>::max());
+    file.setDirectWriteFallback(true);
+    try {
+        save(file, bytes);
+    } catch (const ZbirnikError& error) {
+        QFile back(path);
+        if (back.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+            back.write(old) == old.size())
+            throw;
+        throw ZbirnikError(error.message() +
+                           QStringLiteral("\nStari sadrzaj datoteke nije se mogao vratiti."));
+    }
 }
 
 } // namespace TextFile

@@ -12,7 +12,9 @@ namespace TextFile {
 // reasonably hold, is refused before it fills the memory.
 QByteArray readAll(const QString& path, qint64 sizeCap);
 
-// Replaces the file atomically: a failed write leaves the old file as it was.
+// Replaces the file atomically: a failed write leaves the old file as it was. A writable file
+// in a folder that is not writable is written in place instead, and a failed write puts its
+// old bytes back.
 void writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace TextFile

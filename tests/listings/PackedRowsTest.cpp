@@ -35,6 +35,15 @@ private slots:
         model.append(rows[6]);
         QCOMPARE(model.at(model.count() - 1), rows[6]);
 
+        // Rows kept as text stay whole when one set of rows is appended to another.
+        PackedRows both;
+        both.append(model.packed());
+        both.append(model.packed());
+        for (int i = 0; i < model.count(); ++i) {
+            QCOMPARE(both.at(i), model.at(i));
+            QCOMPARE(both.at(model.count() + i), model.at(i));
+        }
+
         // The total reads every size where it stands; the ones that are no number are named.
         const SizeSum sum = sumSizes(model.packed());
         QCOMPARE(sum.invalidPositions, QList<int>({2, 5}));

@@ -76,6 +76,14 @@ private slots:
                                            << "Beat" << true;
         QTest::newRow("Central European letters fold") << "*ČAŠA*"
                                                        << "čaša vode" << true;
+        QTest::newRow("letters below U+0100 fold") << "*ČARDÁŠ*"
+                                                   << "čardáš.mp3" << true;
+        QTest::newRow("umlauts and circumflex fold") << "éÄöÜÔ"
+                                                     << "ÉäÖüô" << true;
+        QTest::newRow("the last part does not overlap the first") << "ab*ba"
+                                                                  << "aba" << false;
+        QTest::newRow("one letter is no first and last part") << "a*a"
+                                                              << "a" << false;
         QTest::newRow("empty pattern only empty name") << ""
                                                        << "" << true;
         QTest::newRow("empty pattern, a name") << ""
