@@ -61,9 +61,8 @@ private slots:
         QCOMPARE(underlines(about), (QList<bool>{true, true, true}));
 
         // A plain label clears every underline.
-        for (QLabel* plain :
-             {about.lblFirma, about.lblVerzija, about.lblBy, about.Label2, about.lblMade,
-              about.lblMadeFirma}) {
+        for (QLabel* plain : {about.lblFirma, about.lblVerzija, about.lblBy, about.Label2,
+                              about.lblMade, about.lblMadeFirma}) {
             moveOver(about.Label1);
             moveOver(plain, uncoveredPoint(about, plain));
             QVERIFY2(underlines(about) == (QList<bool>{false, false, false}),

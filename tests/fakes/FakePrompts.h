@@ -47,7 +47,8 @@ public:
             else
                 captions << standardCaption(*button.standard);
         }
-        shown.append({text, title, icon, MessageButtons::Ok, captions, defaultButton, escapeButton});
+        shown.append(
+            {text, title, icon, MessageButtons::Ok, captions, defaultButton, escapeButton});
         if (whileShown)
             whileShown(shown.last());
         return choices.isEmpty() ? defaultButton : choices.takeFirst();
