@@ -49,6 +49,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
         bundled.addFile(QStringLiteral(":/icons/zbirnik-%1.png").arg(size), QSize(size, size));
     setWindowIcon(QIcon::fromTheme(QStringLiteral(ZBIRNIK_APP_ID), bundled));
     createControls();
+    describeForAssistiveTools();
     setTabOrder();
     createKeys();
     clickMnemonicsAtOnce(this);
@@ -230,10 +231,12 @@ SizeSum frmzBIRNIK::SaberiVelicine(int mode)
         return sum;
     }
     lblCDNarucen_Vrijeme->setText(caption);
-    if (sum.bytes > SizeText::kCapacityBytes) {
+    describeCapacity(sum.bytes);
+    if (sum.bytes > capacityBytes()) {
         if (!m_overCapacity) {
             m_platform.prompts.message(
-                QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je 650 MB"),
+                QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
+                    .arg(qRound64(capacityBytes() / SizeText::kMebibyte)),
                 QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
         }
         setOrderTotalColour(true);

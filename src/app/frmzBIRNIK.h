@@ -87,6 +87,11 @@ private:
     void addEntries(const QList<int>& positions);
     void showOrderCount();
     void setOrderTotalColour(bool over);
+    // The blank CD's capacity in bytes, for the check and for the texts that name it.
+    double capacityBytes() const { return SizeText::kCapacityBytes; }
+    // Names, roles and relations for screen readers.
+    void describeForAssistiveTools();
+    void describeCapacity(double totalBytes);
     // Long work of a handler runs off the window's thread; a list command that arrives
     // meanwhile (a button's delayed click) waits until the work is over and then runs.
     // Returns false when the customer cancelled the work.

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "ActivatableLabel.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class ColourSwatch;
 class CommonDialog;
@@ -28,7 +29,7 @@ public:
     QGroupBox* fraIzlistaj;
     QCheckBox* chkVrstaDat[2];
     ColourSwatch* shpBoja[2];
-    QLabel* lblColor[2];
+    ActivatableLabel* lblColor[2];
     QPushButton* cmdOK;
 
 signals:
@@ -52,6 +53,8 @@ private:
         int kindStates[2];
     };
     Options current() const;
+    // The swatch's label announces the kind and its colour ("Boja pjesama: #000000").
+    void nameColour(int kind);
     void restore(const Options& options);
 
     CommonDialog& m_colourPicker;
