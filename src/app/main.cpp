@@ -8,6 +8,8 @@
 #include "platform/qt/QtSettingsStore.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -30,5 +32,11 @@ int main(int argc, char* argv[])
         return 1;
     centreOnScreen(&window);
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    // Cancelled work still caught in a slow file is not waited for.
+    if (BackgroundWork::abandonedWorkRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

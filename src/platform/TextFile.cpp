@@ -21,6 +21,9 @@ namespace {
                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
+// The most read at once.
+constexpr qsizetype kReadPiece = qsizetype(8) << 20;
+
 [[noreturn]] void tooLarge(const QString& path, qint64 sizeCap)
 {
     cannotRead(
@@ -30,7 +33,7 @@ namespace {
 
 } // namespace
 
-QByteArray readAll(const QString& path, qint64 sizeCap)
+QByteArray readAll(const QString& path, qint64 sizeCap, const std::atomic<bool>* cancelled)
 {
     // Opened without blocking, so that a FIFO without a writer cannot hang the open; the
     // flag changes nothing for a regular file.
@@ -56,12 +59,16 @@ QByteArray readAll(const QString& path, qint64 sizeCap)
     bytes.resize(qsizetype(status.st_size) + 1);
     qsizetype filled = 0;
     for (;;) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            throw WorkCancelled();
         if (filled == bytes.size()) {
             if (filled > sizeCap)
                 tooLarge(path, sizeCap);
             bytes.resize(qMin<qint64>(sizeCap + 1, filled * 2 + 4096));
         }
-        const qint64 count = file.read(bytes.data() + filled, bytes.size() - filled);
+        // In pieces, so that cancelling is seen between them on a slow disk.
+        const qint64 count =
+            file.read(bytes.data() + filled, qMin<qsizetype>(kReadPiece, bytes.size() - filled));
         if (count < 0)
             cannotRead(path, file.errorString());
         if (count == 0)
@@ -74,6 +81,28 @@ QByteArray readAll(const QString& path, qint64 sizeCap)
     return bytes;
 }
 
+QString regularTarget(const QString& path)
+{
+    QString target = path;
+    // A loop of links ends at the system's own limit on links followed.
+    for (int links = 0; links < 40; ++links) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
+        target = info.symLinkTarget();
+    }
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(target).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        throw ZbirnikError(
+            QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: to nije obicna datoteka, pa je "
+                           "program ne zamjenjuje.")
+                .arg(QDir::toNativeSeparators(target)));
+    }
+    return target;
+}
+
 namespace {
 
 [[noreturn]] void cannotSave(const QString& path, const QString& reason)
@@ -82,9 +111,9 @@ namespace {
                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
-void save(QSaveFile& file, const QByteArray& bytes)
+// Messages name the path as the user chose it.
+void save(QSaveFile& file, const QString& path, const QByteArray& bytes)
 {
-    const QString path = file.fileName();
     // Unbuffered, so that a write cut short (a full disk) shows in the count written; a
     // buffered write would lose that and commit a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -103,9 +132,9 @@ void save(QSaveFile& file, const QByteArray& bytes)
 
 // A file that may be written in a folder that may not (a shared folder of orders) cannot be
 // replaced atomically: the new file cannot be made beside it.
-bool onlyWritableInPlace(const QString& path)
+bool onlyWritableInPlace(const QString& target)
 {
-    const QFileInfo file(path);
+    const QFileInfo file(target);
     return file.isFile() && file.isWritable() && !QFileInfo(file.absolutePath()).isWritable();
 }
 
@@ -113,18 +142,19 @@ bool onlyWritableInPlace(const QString& path)
 
 void writeAll(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!onlyWritableInPlace(path)) {
-        save(file, bytes);
+    const QString target = regularTarget(path);
+    QSaveFile file(target);
+    if (!onlyWritableInPlace(target)) {
+        save(file, path, bytes);
         return;
     }
     // Written in place; the old bytes are kept to be put back should the write fail.
-    const QByteArray old = readAll(path, std::numeric_limits<qint64>::max());
+    const QByteArray old = readAll(target, std::numeric_limits<qint64>::max());
     file.setDirectWriteFallback(true);
     try {
-        save(file, bytes);
+        save(file, path, bytes);
     } catch (const ZbirnikError& error) {
-        QFile back(path);
+        QFile back(target);
         if (back.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
             back.write(old) == old.size())
             throw;
