@@ -119,6 +119,23 @@ def bare_line_feeds_64mb(shop):
 
 
 @case
+def records_of_four_bytes_64mb(shop):
+    # The listing with the most rows a size allows: every record a name and a size of one
+    # character.
+    write_shop(shop, [SMALL, b"a,1\n" * (16 << 20)])
+    return [("key", "Down"), ("sleep", 15)]
+
+
+@case
+def empty_search_of_a_million(shop):
+    # 1 000 source CDs of 1 000 files each, searched with an empty text.
+    files = b"".join(b'"D:\\CD\\pjesma %04d.mp3","004.0512"\r\n' % i for i in range(1000))
+    write_shop(shop, [files] * 1000)
+    return [("key", "alt+n"), ("window", "Pronadjite datoteku"), ("key", "Tab", "Right", "Return"),
+            ("sleep", 20)]
+
+
+@case
 def long_name_search_then_esc(shop):
     # Fifty names of 32 000 letters searched with a pattern of 20 000 letters, Esc at once.
     name = b"D:\\" + b"a" * 32000 + b".mp3,001.0000\r\n"
@@ -168,14 +185,15 @@ def run(executable, name, shop_case):
             start_up = time.monotonic() - started
             pinger = Pinger(display, int(window))
             pinger.start()
+            focused = window
             for step in steps:
                 if step[0] == "key":
-                    xdotool(display, "windowfocus", "--sync", window)
+                    xdotool(display, "windowfocus", "--sync", focused)
                     xdotool(display, "key", "--delay", "30", *step[1:])
                 elif step[0] == "type":
                     xdotool(display, "type", "--delay", "0", step[1])
                 elif step[0] == "window":
-                    wait_window(display, step[1])
+                    focused = wait_window(display, step[1])
                 elif step[0] == "mark":
                     pinger.longest = 0.0
                 elif step[0] == "sleep":
