@@ -88,7 +88,7 @@ def xdotool(name, *args):
 def wait_window(name, title, timeout=120):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
-        found = xdotool(name, "search", "--name", f"^{title}$")
+        found = xdotool(name, "search", "--onlyvisible", "--name", f"^{title}$")
         if found:
             return found[0]
         time.sleep(0.05)
@@ -192,6 +192,7 @@ def run(executable, name, shop_case):
                     xdotool(display, "windowfocus", "--sync", focused)
                     xdotool(display, "key", "--delay", "30", *step[1:])
                 elif step[0] == "type":
+                    xdotool(display, "windowfocus", "--sync", focused)
                     xdotool(display, "type", "--delay", "0", step[1])
                 elif step[0] == "window":
                     focused = wait_window(display, step[1])
