@@ -5,6 +5,7 @@
 #include "PlatformServices.h"
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
+#include "listings/DiscCapacity.h"
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
 #include "order/OrderList.h"
@@ -19,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QListView;
 class QPushButton;
+class OrderFillBar;
 class frmOpcije;
 
 // The main window: the source CD chooser, the file list, the order and their commands.
@@ -46,6 +48,8 @@ public:
     frmOpcije* options() const { return m_opcije; }
     frmNadji* findDialog() const { return m_nadji; }
     bool overCapacity() const { return m_overCapacity; }
+    // The capacity of the blank CD in force, as the options chose it.
+    const DiscCapacity& capacity() const { return m_capacity; }
 
 public slots:
     void Form_Resize();
@@ -80,6 +84,9 @@ private:
     void createControls();
     void setTabOrder();
     void createKeys();
+    void createMenus();
+    // The file list's entry at the position is in the order: the duplicate test would refuse it.
+    bool isOrdered(int position) const;
     QSizeF minimumOuterSize() const;
     void readStoredOptions();
     void showDetails(QListView* list, const FileRowsModel& rows);
@@ -134,6 +141,7 @@ public:
     QLabel* lblCDNarucen_Vrijeme;
     QLabel* lblVrijeme;
     QLabel* lblUkupnoVrijeme;
+    OrderFillBar* prgPopunjenost;
 
 private:
     PlatformServices m_platform;
@@ -147,6 +155,7 @@ private:
     PreviousOrdersIndex m_previousOrders;
     // The order total is over the capacity (its labels are red).
     bool m_overCapacity = false;
+    DiscCapacity m_capacity = DiscCapacities::kDefault;
     // The source CD whose listing the file list shows, to go back to when a load is
     // cancelled; -1 before the first load.
     int m_listedIndex = -1;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "listings/DiscCapacity.h"
+
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -24,12 +27,17 @@ public:
     void setKindState(int kind, int state);
     quint32 colour(int kind) const;
     void setColour(int kind, quint32 value);
+    // The blank CD's capacity; the window applies it once the dialog has closed.
+    DiscCapacity capacity() const;
+    void setCapacity(const DiscCapacity& capacity);
 
     QGroupBox* fraIzlistaj;
     QCheckBox* chkVrstaDat[2];
     ColourSwatch* shpBoja[2];
     QLabel* lblColor[2];
     QPushButton* cmdOK;
+    QLabel* lblKapacitet;
+    QComboBox* cmbKapacitet;
 
 signals:
     // "OK" could not store the options; the text says where.
@@ -50,6 +58,7 @@ private:
     {
         quint32 colours[2];
         int kindStates[2];
+        DiscCapacity capacity;
     };
     Options current() const;
     void restore(const Options& options);

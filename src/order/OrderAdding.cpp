@@ -3,6 +3,7 @@
 #include "OznakaCD.h"
 #include "PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
+#include "platform/LetterCase.h"
 
 #include <QSet>
 #include <utility>
@@ -92,7 +93,7 @@ AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int com
             const QString item = OznakaCD(entry.text, comboSelectionIndex);
             if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
                 continue;
-            const QString upperItem = item.toUpper();
+            const QString upperItem = LetterCase::upper(item);
             if (pending.contains(upperItem)) {
                 shownAfterFlush.reportDuplicate(item);
                 continue;

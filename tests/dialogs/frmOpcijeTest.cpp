@@ -31,8 +31,8 @@ private slots:
         QSignalSpy notStored(&dialog, &frmOpcije::settingsNotStored);
         dialog.show();
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-        QCOMPARE(m_settings.writes,
-                 QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1", "Izabrano/2=1"}));
+        QCOMPARE(m_settings.writes, QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1",
+                                                 "Izabrano/2=1", "Kapacitet/MB=650"}));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(notStored.size(), 0);
 
