@@ -33,11 +33,12 @@ bool BatchQuestions::askOrderAgain(const QString& wanted)
         YesToAll,
         NoToAll
     };
-    const int answer = m_prompts.choose(
-        text, title, MessageIcon::None,
-        {BoxButton::of(MessageAnswer::Yes), BoxButton::of(MessageAnswer::No),
-         BoxButton::own(QStringLiteral("Da za sve")), BoxButton::own(QStringLiteral("Ne za sve"))},
-        Yes, No);
+    const int answer =
+        m_prompts.choose(text, title, MessageIcon::None,
+                         {BoxButton::of(MessageAnswer::Yes), BoxButton::of(MessageAnswer::No),
+                          BoxButton::own(QStringLiteral("Da za &sve")),
+                          BoxButton::own(QStringLiteral("Ne za sv&e"))},
+                         Yes, No);
     if (answer == YesToAll || answer == NoToAll)
         m_answerForAll = answer == YesToAll;
     return answer == Yes || answer == YesToAll;
@@ -61,7 +62,7 @@ void BatchQuestions::reportDuplicate(const QString& item)
     };
     m_skipDuplicates = m_prompts.choose(text, kDuplicateTitle, MessageIcon::Information,
                                         {BoxButton::of(MessageAnswer::Ok),
-                                         BoxButton::own(QStringLiteral("Preskoci ostale"))},
+                                         BoxButton::own(QStringLiteral("&Preskoci ostale"))},
                                         Ok, Ok) == SkipTheRest;
 }
 

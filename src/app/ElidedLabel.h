@@ -8,6 +8,8 @@
 class ElidedLabel : public QLabel
 {
     Q_OBJECT
+    // The whole text, for assistive tools.
+    Q_PROPERTY(QString fullText READ fullText)
 public:
     using QLabel::QLabel;
 

@@ -1,6 +1,7 @@
 #include "FileListView.h"
 
 #include <QEvent>
+#include <QPainter>
 
 // What the item view does on focus, less making the first entry current.
 void FileListView::focusInEvent(QFocusEvent* event)
@@ -31,4 +32,28 @@ void FileListView::placeBottomWidget()
     const QRect rows = viewport()->geometry();
     m_bottomWidget->setGeometry(rows.left(), rows.bottom() + 1, rows.width(),
                                 m_bottomWidget->sizeHint().height());
+}
+
+void FileListView::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void FileListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+}
+
+// Scrolling moves the pixels drawn so far, the focus frame with them: it is drawn anew.
+void FileListView::scrollContentsBy(int dx, int dy)
+{
+    QListView::scrollContentsBy(dx, dy);
+    if (hasFocus())
+        viewport()->update();
 }

@@ -47,6 +47,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
     setWindowIcon(icon);
     createControls();
+    describeForAssistiveTools();
     setTabOrder();
     createKeys();
     createMenus();
@@ -232,6 +233,7 @@ SizeSum frmzBIRNIK::SaberiVelicine(int mode)
         return sum;
     }
     lblCDNarucen_Vrijeme->setText(caption);
+    describeCapacity(sum.bytes);
     prgPopunjenost->showFill(sum.bytes, m_capacity);
     if (!m_capacity.fits(sum.bytes)) {
         if (!m_overCapacity) {

@@ -94,6 +94,9 @@ private:
     void addEntries(const QList<int>& positions);
     void showOrderCount();
     void setOrderTotalColour(bool over);
+    // Names, roles and relations for screen readers.
+    void describeForAssistiveTools();
+    void describeCapacity(double totalBytes);
     // Long work of a handler runs off the window's thread; a list command that arrives
     // meanwhile (a button's delayed click) waits until the work is over and then runs.
     // Returns false when the customer cancelled the work.

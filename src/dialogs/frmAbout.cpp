@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "ActivatableLabel.h"
 #include "CentreOnScreen.h"
 #include "DesignFont.h"
 #include "FixedDialog.h"
@@ -40,11 +41,11 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     setMouseTracking(true);
     installEventFilter(this);
 
-    lbl = addLabel(QStringLiteral("lbl"),
-                   QStringLiteral("Web prodavnicu mozete dobiti e-mailom na %1 ili telefonom na "
-                                  "broj 000 123 456.")
-                       .arg(kContactAddress),
-                   0, 240, 5865, 390);
+    lbl = addLink(QStringLiteral("lbl"),
+                  QStringLiteral("Web prodavnicu mozete dobiti e-mailom na %1 ili telefonom na "
+                                 "broj 000 123 456.")
+                      .arg(kContactAddress),
+                  0, 240, 5865, 390, &frmAbout::lbl_Click);
     lbl->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbl->setWordWrap(true);
 
@@ -53,7 +54,8 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     lblFirma->setFont(designFont(24, true, true));
     setTextColour(lblFirma, palette().color(QPalette::Dark));
 
-    Label1 = addLabel(QStringLiteral("Label1"), kShopAddress, 2400, 960, 3255, 300);
+    Label1 = addLink(QStringLiteral("Label1"), kShopAddress, 2400, 960, 3255, 300,
+                     &frmAbout::Label1_Click);
     Label1->setFont(designFont(12));
     setTextColour(Label1, palette().color(QPalette::Highlight));
 
@@ -87,7 +89,8 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     Label2 =
         addLabel(QStringLiteral("Label2"), QStringLiteral("Iva Izmislic"), 3720, 2160, 1095, 195);
 
-    lblWebMade = addLabel(QStringLiteral("lblWebMade"), kMakerAddress, 1080, 2280, 2640, 300);
+    lblWebMade = addLink(QStringLiteral("lblWebMade"), kMakerAddress, 1080, 2280, 2640, 300,
+                         &frmAbout::lblWebMade_Click);
     lblWebMade->setFont(designFont(12, false, true));
     setTextColour(lblWebMade, titleColour);
 
@@ -101,6 +104,10 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
     // "&OK" both confirms and cancels: Enter and Esc close the box.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     cmdOK->setFocus();
+    // The links follow "&OK" in the design's order.
+    setTabOrder(cmdOK, Label1);
+    setTabOrder(Label1, lblWebMade);
+    setTabOrder(lblWebMade, lbl);
 
     centreOnScreen(this);
 }
@@ -108,7 +115,26 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
 QLabel* frmAbout::addLabel(const QString& name, const QString& text, double left, double top,
                            double width, double height)
 {
-    auto* label = new QLabel(text, this);
+    return placed(new QLabel(this), name, text, left, top, width, height);
+}
+
+// A link stays a plain label with its own colours (a rich-text anchor would bring the style's
+// link colour and underline); the keyboard reaches it and follows it as a click does.
+ActivatableLabel* frmAbout::addLink(const QString& name, const QString& text, double left,
+                                    double top, double width, double height,
+                                    void (frmAbout::*follow)())
+{
+    auto* link =
+        placed(new ActivatableLabel(QAccessible::Link, this), name, text, left, top, width, height);
+    connect(link, &ActivatableLabel::activated, this, follow);
+    return link;
+}
+
+template <typename Label>
+Label* frmAbout::placed(Label* label, const QString& name, const QString& text, double left,
+                        double top, double width, double height)
+{
+    label->setText(text);
     label->setObjectName(name);
     label->setMouseTracking(true);
     label->installEventFilter(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ActivatableLabel.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -9,7 +11,8 @@ class UrlOpener;
 
 // The about box: the product, the shop's and the maker's addresses. Three labels are links:
 // pointer movement over a link underlines it, movement over the background or a plain label
-// clears every underline, and a click hands the link's target to the desktop.
+// clears every underline, and a click hands the link's target to the desktop. Tab reaches the
+// links after "&OK", and Space or Enter follows the one with the focus.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -21,15 +24,15 @@ public:
     static const QString kContactAddress;
     static const QString kMakerAddress;
 
-    QLabel* lbl;
+    ActivatableLabel* lbl;
     QLabel* lblFirma;
-    QLabel* Label1;
+    ActivatableLabel* Label1;
     QLabel* lblBy;
     QFrame* Line1;
     QLabel* lblMade;
     QLabel* lblMadeFirma;
     QLabel* Label2;
-    QLabel* lblWebMade;
+    ActivatableLabel* lblWebMade;
     QPushButton* cmdOK;
 
 public slots:
@@ -43,6 +46,11 @@ protected:
 private:
     QLabel* addLabel(const QString& name, const QString& text, double left, double top,
                      double width, double height);
+    ActivatableLabel* addLink(const QString& name, const QString& text, double left, double top,
+                              double width, double height, void (frmAbout::*follow)());
+    template <typename Label>
+    Label* placed(Label* label, const QString& name, const QString& text, double left, double top,
+                  double width, double height);
     // The hover rule, for a pointer moving over the given child (nullptr: the background).
     void pointerOver(QWidget* child);
     static void setUnderlined(QLabel* label, bool underlined);

@@ -32,6 +32,8 @@ frmNadji::frmNadji(FindTarget target, QWidget* parent)
     txtNadji->setObjectName(QStringLiteral("txtNadji"));
     txtNadji->setFont(designFont(12));
     Twips::place(txtNadji, 2160, 200, 2655, 420);
+    // The caption names the text box for assistive tools.
+    lblNadj->setBuddy(txtNadji);
 
     cmdNadji = new QPushButton(QStringLiteral("Nadji"), this);
     cmdNadji->setObjectName(QStringLiteral("cmdNadji"));

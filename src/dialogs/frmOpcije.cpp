@@ -1,5 +1,7 @@
 #include "frmOpcije.h"
 
+#include "ActivatableLabel.h"
+#include "Accessibility.h"
 #include "CentreOnScreen.h"
 #include "ColourSwatch.h"
 #include "DesignFont.h"
@@ -7,6 +9,7 @@
 #include "Twips.h"
 #include "platform/CommonDialog.h"
 #include "platform/SettingsStore.h"
+#include "platform/qt/ColourValue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +24,9 @@ namespace {
 
 constexpr double kSwatchLeft = 2520;
 constexpr double kCapacityRowHeight = 480;
+
+// What a screen reader says for the swatch of a kind, before its colour.
+const char* const kColourNames[2] = {"Boja pjesama", "Boja spotova"};
 
 } // namespace
 
@@ -56,13 +62,16 @@ frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidge
         shpBoja[i]->setFillColour(colours[i]);
         Twips::place(shpBoja[i], kSwatchLeft, tops[i], 855, 255);
 
-        // A transparent label over the swatch takes the click.
-        lblColor[i] = new QLabel(fraIzlistaj);
+        // A transparent label over the swatch takes the click, and Space or Enter once Tab
+        // has given it the focus.
+        lblColor[i] = new ActivatableLabel(QAccessible::Button, fraIzlistaj);
         lblColor[i]->setObjectName(QStringLiteral("lblColor(%1)").arg(i));
         lblColor[i]->setAttribute(Qt::WA_TranslucentBackground);
         lblColor[i]->setCursor(Qt::PointingHandCursor);
         Twips::place(lblColor[i], kSwatchLeft, tops[i], 855, 255);
         lblColor[i]->installEventFilter(this);
+        connect(lblColor[i], &ActivatableLabel::activated, this, [this, i] { lblColor_Click(i); });
+        nameColour(i);
     }
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
@@ -81,10 +90,14 @@ frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidge
         cmbKapacitet->addItem(QStringLiteral("%1 MB").arg(choice.megabytes));
     Twips::place(cmbKapacitet, 1455, 1905, 1215, 345);
     lblKapacitet->setBuddy(cmbKapacitet);
+    announceAsChooser(cmbKapacitet, QStringLiteral("Kapacitet CD-a"));
 
     setTabOrder(chkVrstaDat[0], chkVrstaDat[1]);
     setTabOrder(chkVrstaDat[1], cmdOK);
-    setTabOrder(cmdOK, cmbKapacitet);
+    // The swatches come after the design's stops.
+    setTabOrder(cmdOK, lblColor[0]);
+    setTabOrder(lblColor[0], lblColor[1]);
+    setTabOrder(lblColor[1], cmbKapacitet);
 }
 
 int frmOpcije::kindState(int kind) const
@@ -113,6 +126,13 @@ quint32 frmOpcije::colour(int kind) const
 void frmOpcije::setColour(int kind, quint32 value)
 {
     shpBoja[kind]->setFillColour(value);
+    nameColour(kind);
+}
+
+void frmOpcije::nameColour(int kind)
+{
+    lblColor[kind]->setAccessibleName(QString::fromLatin1(kColourNames[kind]) +
+                                      QStringLiteral(": ") + colourFromValue(colour(kind)).name());
 }
 
 DiscCapacity frmOpcije::capacity() const

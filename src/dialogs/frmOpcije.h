@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ActivatableLabel.h"
 #include "listings/DiscCapacity.h"
 
 #include <QDialog>
@@ -7,7 +8,6 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class ColourSwatch;
 class CommonDialog;
@@ -34,7 +34,7 @@ public:
     QGroupBox* fraIzlistaj;
     QCheckBox* chkVrstaDat[2];
     ColourSwatch* shpBoja[2];
-    QLabel* lblColor[2];
+    ActivatableLabel* lblColor[2];
     QPushButton* cmdOK;
     QLabel* lblKapacitet;
     QComboBox* cmbKapacitet;
@@ -61,6 +61,8 @@ private:
         DiscCapacity capacity;
     };
     Options current() const;
+    // The swatch's label announces the kind and its colour ("Boja pjesama: #000000").
+    void nameColour(int kind);
     void restore(const Options& options);
 
     CommonDialog& m_colourPicker;

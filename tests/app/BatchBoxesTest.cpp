@@ -31,7 +31,7 @@ private slots:
         QCOMPARE(f.prompts.shown[0].text, QStringLiteral("CD 001: a.mp3 vec ste dodali"));
         QVERIFY(f.prompts.shown[0].ownButtons.isEmpty());
         QCOMPARE(f.prompts.shown[1].text, QStringLiteral("CD 001: b.mp3 vec ste dodali"));
-        QCOMPARE(f.prompts.shown[1].ownButtons, (QStringList{"OK", "Preskoci ostale"}));
+        QCOMPARE(f.prompts.shown[1].ownButtons, (QStringList{"OK", "&Preskoci ostale"}));
         QCOMPARE(f.prompts.shown[1].defaultButton, 0);
         QCOMPARE(f.prompts.shown[1].icon, MessageIcon::Information);
         QVERIFY2(f.prompts.shown[2].text.contains(QStringLiteral("Jos 2 datoteka")),
@@ -90,7 +90,7 @@ private slots:
                  QStringLiteral("Na proslim CD-ovima ste narucili datoteku B.MP3. Da li zelite "
                                 "je dodati ponovo"));
         QCOMPARE(f.prompts.shown[1].ownButtons,
-                 (QStringList{"Yes", "No", "Da za sve", "Ne za sve"}));
+                 (QStringList{"Yes", "No", "Da za &sve", "Ne za sv&e"}));
         QCOMPARE(f.prompts.shown[1].defaultButton, 0);
         QCOMPARE(f.texts(w.order().model()), QStringList{"CD 001: a.mp3"});
 

@@ -40,6 +40,7 @@ private slots:
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
+        QCOMPARE(w.lblCDNarucen_Vrijeme->toolTip(), QString());
 
         w.order().append(item(QStringLiteral("c.mp3"), QStringLiteral("000.0001")));
         w.SaberiVelicine(1);
@@ -49,6 +50,11 @@ private slots:
         QCOMPARE(shop.prompts.shown[0].icon, MessageIcon::Critical);
         QCOMPARE(textColour(w.lblUkupnoVrijeme), overCapacityRed());
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), overCapacityRed());
+        // Over the capacity in words, for those who do not see the red.
+        QCOMPARE(w.lblCDNarucen_Vrijeme->toolTip(),
+                 QStringLiteral("Narudzba je veca od 650 MB za 000.0001 MB"));
+        QCOMPARE(w.lblCDNarucen_Vrijeme->accessibleDescription(),
+                 w.lblCDNarucen_Vrijeme->toolTip());
 
         w.order().append(item(QStringLiteral("d.mp3"), QStringLiteral("001.0000")));
         w.SaberiVelicine(1);
@@ -57,6 +63,7 @@ private slots:
         w.order().removeAt({2, 3});
         w.SaberiVelicine(1);
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
+        QCOMPARE(w.lblCDNarucen_Vrijeme->accessibleDescription(), QString());
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), normal);
 
         w.order().append(item(QStringLiteral("e.mp3"), QStringLiteral("000.0001")));

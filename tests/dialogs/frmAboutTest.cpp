@@ -2,6 +2,7 @@
 #include "common/TestRegistry.h"
 #include "fakes/FakeUrlOpener.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -98,6 +99,35 @@ private slots:
 
         QTest::mouseClick(about.cmdOK, Qt::LeftButton);
         QVERIFY(!about.isVisible());
+    }
+
+    // Tab reaches the links after "&OK", in the design's order; Enter and Space follow the
+    // focused one, and the box stays. A screen reader's press follows it too.
+    void linksFollowedFromTheKeyboard()
+    {
+        frmAbout about(m_urls);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QCOMPARE(QApplication::focusWidget(), about.cmdOK);
+        const QList<QWidget*> links{about.Label1, about.lblWebMade, about.lbl};
+        const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter};
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), links[i]);
+            QTest::keyClick(links[i], keys[i]);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about.cmdOK);
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.Label1);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_urls.opened, QStringList({frmAbout::kShopAddress, frmAbout::kMakerAddress,
+                                             QStringLiteral("mailto:") + frmAbout::kContactAddress,
+                                             frmAbout::kShopAddress}));
+        QVERIFY(about.isVisible());
+        // The links keep their colours: following one changes nothing of their look.
+        QCOMPARE(about.Label1->palette().color(QPalette::WindowText),
+                 about.palette().color(QPalette::Highlight));
     }
 };
 

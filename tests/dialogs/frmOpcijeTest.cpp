@@ -4,6 +4,7 @@
 #include "fakes/FakeDialogBackend.h"
 #include "fakes/MemorySettingsStore.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -60,6 +61,29 @@ private slots:
         dialog.cmdOK_Click();
         QCOMPARE(m_settings.writes,
                  QStringList({"Boje/1=255", "Boje/2=16711680", "Izabrano/1=0", "Izabrano/2=0"}));
+    }
+
+    // The swatches follow "OK" in the tab order; Space or Enter chooses the colour as a
+    // click does, and each announces its kind and current colour.
+    void swatchesChosenFromTheKeyboard()
+    {
+        frmOpcije dialog(m_picker, m_settings);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.cmdOK->setFocus();
+        m_backend.colours = {0xFF0000u, std::nullopt};
+        QTest::keyClick(dialog.cmdOK, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.lblColor[0]);
+        QTest::keyClick(dialog.lblColor[0], Qt::Key_Space);
+        QTest::keyClick(dialog.lblColor[0], Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), dialog.lblColor[1]);
+        QTest::keyClick(dialog.lblColor[1], Qt::Key_Return);
+        QCOMPARE(m_backend.colourStarts, (QList<quint32>{0, 64}));
+        // Enter went to the swatch, not to the default "OK".
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.lblColor[0]->accessibleName(), QStringLiteral("Boja pjesama: #0000ff"));
+        QCOMPARE(dialog.lblColor[1]->accessibleName(), QStringLiteral("Boja spotova: #400000"));
     }
 
     void cancelledPickerKeepsTheColour()
