@@ -6,6 +6,7 @@
 #include "app/ElidedLabel.h"
 #include "app/frmzBIRNIK.h"
 #include "common/SingleThreadedSearch.h"
+#include "common/TestFiles.h"
 #include "fakes/FakeDialogBackend.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeUrlOpener.h"
@@ -15,6 +16,7 @@
 #include "listings/ShopFiles.h"
 #include "listings/SizeText.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QTemporaryDir>
@@ -160,6 +162,57 @@ void memoryPerRecordBaseline(benchmark::State& state)
 
 BENCHMARK(memoryPerRecordBaseline)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(memoryPerRecord)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Resident memory from /proc/self/status: the current size (VmRSS) or the peak since the
+// last reset (VmHWM), in bytes.
+qint64 resident(const QByteArray& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return 0;
+}
+
+void resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// A listing of 64 MB of bare line feeds: every record has an empty path and gives no row.
+// Time to the filled window, and the peak of resident memory above the start, in MB.
+void bareLineFeeds(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    writeTestFile(folder.path(), QStringLiteral("PlayList.kat"), "Prazni\r\n");
+    writeTestFile(folder.path(), QStringLiteral("PlayLists/Muzika 001.kat"),
+                  QByteArray(64 << 20, '\n'));
+    MemorySettingsStore settings;
+    FakePrompts prompts;
+    FakeDialogBackend dialogs;
+    FakeUrlOpener urls;
+    frmzBIRNIK window{{settings, prompts, dialogs, urls}};
+    window.show();
+    window.Form_Load(folder.path());
+    double peakMb = 0;
+    for (auto _ : state) {
+        malloc_trim(0);
+        const qint64 start = resident("VmRSS");
+        resetPeakResident();
+        window.cmbCDovi_Click();
+        peakMb = double(resident("VmHWM") - start) / double(1 << 20);
+    }
+    state.counters["peak_MB_over_start"] = peakMb;
+    if (window.files().count() != 0)
+        state.SkipWithError("blank records became rows");
+}
+
+BENCHMARK(bareLineFeeds)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Showing a file name of a megabyte in the label under the lists, painted.
 const QString kHugeName = QString(1 << 20, u'x') + QStringLiteral(".mp3");

@@ -77,8 +77,9 @@ void readEveryListing(benchmark::State& state)
         for (int cd = 1; cd <= kCdCount; ++cd) {
             const QByteArray bytes = readListingBytes(ShopFiles::listingPath(putanja, cd));
             bool cutShort = false;
+            BadRecords bad;
             benchmark::DoNotOptimize(scanListing(
-                bytes, [](QByteArrayView, QByteArrayView) {}, cutShort));
+                bytes, [](QByteArrayView, QByteArrayView) {}, cutShort, bad));
         }
     }
 }

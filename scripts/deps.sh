@@ -21,8 +21,9 @@ BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-de
 # The fuzzers need clang with its sanitizer and libFuzzer run-time.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The end-to-end tests run the real program under Xvfb and drive it with xdotool; one reads it
-# as a screen reader does, through AT-SPI on a D-Bus session of its own.
-TEST_PACKAGES=(xvfb xauth xdotool python3 dbus at-spi2-core python3-pyatspi)
+# as a screen reader does, through AT-SPI on a D-Bus session of its own, and one asks whether
+# it answers the window manager's ping (python3-xlib).
+TEST_PACKAGES=(xvfb xauth xdotool python3 dbus at-spi2-core python3-pyatspi python3-xlib)
 # The Debian package is made with dpkg-dev's tools and checked with lintian, man, the desktop
 # entry validator and AppStream's validator and catalogue composer.
 PACKAGE_PACKAGES=(dpkg-dev)

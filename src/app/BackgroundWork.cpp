@@ -1,13 +1,18 @@
 #include "BackgroundWork.h"
 
+#include "KeptInput.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
+#include <QScopeGuard>
 #include <QTimer>
 #include <chrono>
 #include <exception>
 #include <future>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace BackgroundWork {
@@ -16,6 +21,8 @@ namespace {
 
 // How often the progress dialog looks at the work.
 constexpr int kProgressTickMs = 100;
+// How long a cancelled work gets to see its flag before the window stops waiting for it.
+constexpr int kStopGraceMs = 20;
 
 // Restores the cursor however the wait ends.
 struct BusyCursor
@@ -23,6 +30,60 @@ struct BusyCursor
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };
+
+// One piece of work with everything it uses. The thread holds it as long as it runs, and
+// the window as long as it waits, so either may go first.
+struct Job
+{
+    WorkControl control;
+    Work work;
+    std::shared_ptr<Job> previous;
+    std::promise<void> outcome;
+    std::shared_future<void> finished = outcome.get_future().share();
+    // The event loop the window waits in, woken when the work ends; null once it stopped
+    // waiting.
+    std::mutex mutex;
+    QEventLoop* waiter = nullptr;
+
+    bool hasFinished(int waitMs) const
+    {
+        return finished.wait_for(std::chrono::milliseconds(waitMs)) == std::future_status::ready;
+    }
+    void setWaiter(QEventLoop* loop)
+    {
+        const std::lock_guard lock(mutex);
+        waiter = loop;
+    }
+};
+
+// The cancelled work that has not ended yet, if any.
+std::shared_ptr<Job>& abandoned()
+{
+    static std::shared_ptr<Job> job;
+    return job;
+}
+
+void start(const std::shared_ptr<Job>& job)
+{
+    std::thread([job] {
+        try {
+            // Work cancelled before and still running ends first: at most one lives on.
+            if (job->previous)
+                job->previous->finished.wait();
+            job->previous.reset();
+            if (!job->control.isCancelled())
+                job->work(job->control);
+            job->outcome.set_value();
+        } catch (...) {
+            job->outcome.set_exception(std::current_exception());
+        }
+        // What the work holds goes now, not when the window lets go of the job.
+        job->work = nullptr;
+        const std::lock_guard lock(job->mutex);
+        if (job->waiter)
+            QMetaObject::invokeMethod(job->waiter, &QEventLoop::quit, Qt::QueuedConnection);
+    }).detach();
+}
 
 } // namespace
 
@@ -32,52 +93,45 @@ Timing& timing()
     return value;
 }
 
-bool run(QWidget* window, const Progress& progress, WorkControl& control,
-         const std::function<void()>& work)
+bool abandonedWorkRunning()
 {
-    // The work's end, and its failure if it fails, reach the window's thread through the
-    // future; the queued quit only wakes the waiting event loop.
-    std::promise<void> outcome;
-    std::future<void> finished = outcome.get_future();
+    return abandoned() && !abandoned()->hasFinished(0);
+}
+
+bool run(QWidget* window, const Progress& progress, Work work)
+{
+    auto job = std::make_shared<Job>();
+    job->work = std::move(work);
+    if (abandonedWorkRunning())
+        job->previous = abandoned();
+    abandoned().reset();
     QEventLoop loop;
+    job->setWaiter(&loop);
+    const auto stopWaiting = qScopeGuard([&] { job->setWaiter(nullptr); });
     QElapsedTimer clock;
     clock.start();
-    std::thread thread([&] {
-        try {
-            work();
-            outcome.set_value();
-        } catch (...) {
-            outcome.set_exception(std::current_exception());
-        }
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
-    // Joined on every way out, so the work never outlives what it uses.
-    struct Joiner
-    {
-        std::thread& thread;
-        ~Joiner() { thread.join(); }
-    } joiner{thread};
+    start(job);
 
-    const auto hasFinished = [&](int waitMs) {
-        return finished.wait_for(std::chrono::milliseconds(waitMs)) == std::future_status::ready;
-    };
     const auto done = [&] {
-        finished.get();
+        job->finished.get();
         return true;
     };
 
     // Short work: nothing else is handled meanwhile, as on the window's thread.
-    if (timing().heldBackMs > 0 && hasFinished(timing().heldBackMs))
+    if (timing().heldBackMs > 0 && job->hasFinished(timing().heldBackMs))
         return done();
 
     BusyCursor busy;
-    // Longer work: paint and run timers, but keep the customer's input for later.
+    // Longer work: paint and run timers; the customer's input is kept for later.
+    KeptInput kept;
     const int untilProgress = timing().progressMs - int(clock.elapsed());
     if (untilProgress > 0) {
         QTimer::singleShot(untilProgress, &loop, &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        if (hasFinished(0))
+        loop.exec();
+        if (job->hasFinished(0)) {
+            kept.replayLater();
             return done();
+        }
     }
 
     QProgressDialog dialog(progress.label, QStringLiteral("Otkazi"), 0, 0, window);
@@ -87,23 +141,28 @@ bool run(QWidget* window, const Progress& progress, WorkControl& control,
     dialog.setMinimumDuration(0);
     dialog.setAutoReset(false);
     dialog.setAutoClose(false);
+    kept.letThrough(&dialog);
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, &dialog, [&] {
-        const qint64 total = control.total;
+        const qint64 total = job->control.total;
         if (total > 0) {
             dialog.setMaximum(1000);
-            dialog.setValue(int(1000 * qMin(control.done.load(), total) / total));
+            dialog.setValue(int(1000 * qMin(job->control.done.load(), total) / total));
         }
     });
     QObject::connect(&dialog, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
     tick.start(kProgressTickMs);
     dialog.show();
-    while (!dialog.wasCanceled() && !hasFinished(0))
+    while (!dialog.wasCanceled() && !job->hasFinished(0))
         loop.exec();
     if (dialog.wasCanceled()) {
-        control.cancelled = true;
+        // The kept input belonged to the work's result: it goes with it.
+        job->control.cancelled = true;
+        if (!job->hasFinished(kStopGraceMs))
+            abandoned() = job;
         return false;
     }
+    kept.replayLater();
     return done();
 }
 

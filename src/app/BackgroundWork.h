@@ -14,6 +14,10 @@ class QWidget;
 //   input stays held back;
 // - from progressMs on, a modal progress dialog shows how far the work has come; "Otkazi"
 //   or Esc there stops the work, and its result is dropped.
+// The window never waits for cancelled work: work caught where it cannot see its flag (an
+// open() or read() of a slow file) is left to end on its own. It must therefore own what it
+// reads and writes (values and shared pointers, never the window's locals). At most one such
+// abandoned work lives at a time: the next long work waits for it first.
 namespace BackgroundWork {
 
 struct Timing
@@ -31,9 +35,13 @@ struct Progress
     QString label;
 };
 
-// Runs work(control) and waits for it. Returns false when the customer cancelled; a failure
-// of the work is thrown again here.
-bool run(QWidget* window, const Progress& progress, WorkControl& control,
-         const std::function<void()>& work);
+using Work = std::function<void(WorkControl&)>;
+
+// Runs work and waits for it. Returns false when the customer cancelled; a failure of the
+// work is thrown again here.
+bool run(QWidget* window, const Progress& progress, Work work);
+
+// Cancelled work that has not ended yet. At exit the program does not wait for it.
+bool abandonedWorkRunning();
 
 } // namespace BackgroundWork

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <memory>
 
 // The find dialog is made on first use and afterwards only shown again, with its last
 // text and choices; after its close box destroyed it, the next use makes a fresh one.
@@ -22,22 +23,33 @@ void frmzBIRNIK::cmdNadji_Click()
             // A search asked for while other work runs is not started.
             if (m_busy)
                 return result;
-            if (!offThread(
+            // The work owns its result: a cancelled search may end after the window
+            // stopped waiting.
+            auto found = std::make_shared<SearchResult>();
+            if (offThread(
                     {QStringLiteral("Pretraga"), QStringLiteral("Pretrazujem liste CD-ova...")},
-                    [&](WorkControl& control) { result = searchListings(request, &control); }))
-                result.reset();
+                    [found, request](WorkControl& control) {
+                        *found = searchListings(request, &control);
+                    }))
+                result = std::move(*found);
             return result;
         };
-        target.showFound = [this](PackedRows rows) {
-            m_files.setRows(std::move(rows));
-            const SizeSum sum = SaberiVelicine(0);
+        target.showFound = [this](SearchResult found) {
+            m_files.setRows(std::move(found.rows));
+            lblCD_Vrijeme->setText(SizeText::format(found.sum.bytes));
             cmdNadjiSve->setEnabled(true);
             lblInformation[0]->setText(QStringLiteral("Nadjeno : ") +
                                        QString::number(m_files.count()) +
                                        QStringLiteral(" datoteka"));
             lblInformation[1]->setText(QStringLiteral("Velicina nadjenih datoteka : ") +
                                        lblCD_Vrijeme->text());
-            reportInvalidSizes(m_files, sum.invalidPositions);
+            reportBadRows(m_files, found.sum,
+                          found.leftOut > 0
+                              ? QStringLiteral("Pretraga prikazuje prvih %1 nadjenih datoteka; "
+                                               "jos %2 nije prikazano.")
+                                    .arg(kMaxSearchRows)
+                                    .arg(found.leftOut)
+                              : QString());
         };
         target.showError = [this](const QString& text) { showError(text); };
         m_nadji = new frmNadji(std::move(target), this);
@@ -53,7 +65,9 @@ void frmzBIRNIK::cmdNadjiSve_Click()
     if (waitIfBusy(&frmzBIRNIK::cmdNadjiSve_Click))
         return;
     cmdNadjiSve->setEnabled(false);
-    cmbCDovi_Click();
+    // Cancelled: the results stay listed, and the way back to the source CD stays open.
+    if (!showSelectedCd())
+        cmdNadjiSve->setEnabled(true);
 }
 
 // The capacity applies once the dialog has closed: a choice that puts the order over it

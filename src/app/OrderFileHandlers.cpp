@@ -6,7 +6,9 @@
 #include "orderfile/ShortNumber.h"
 #include "platform/Prompts.h"
 
+#include <QDir>
 #include <QLabel>
+#include <memory>
 
 namespace {
 
@@ -33,10 +35,13 @@ bool frmzBIRNIK::saveOrder()
     if (m_otvoriSave.fileName.isEmpty())
         return false;
     bool saved = false;
-    guarded([&] {
-        OrderFileWriter::save(m_otvoriSave.fileName, m_order.model().rows());
-        saved = true;
-    });
+    const QString path = m_otvoriSave.fileName;
+    guarded(
+        [&] {
+            OrderFileWriter::save(path, m_order.model().rows());
+            saved = true;
+        },
+        QStringLiteral("cuvanje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
     if (saved)
         setWindowModified(false);
     return saved;
@@ -55,23 +60,31 @@ void frmzBIRNIK::cmdOpen_Click()
         if (m_otvoriSave.fileName.isEmpty())
             return;
         const QString path = m_otvoriSave.fileName;
-        guarded([&] {
-            QList<FileRow> rows;
-            // Cancelled: nothing is added, as when the dialog is cancelled.
-            if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
-                           [&](WorkControl&) {
-                               rows = OrderFileReader::read(path, kMaxOrderItems - before);
-                           }))
-                return;
-            m_order.append(std::move(rows));
-        });
+        const OrderFileReader::Room room{kMaxOrderItems - before,
+                                         kMaxOrderFileBytes -
+                                             OrderFileWriter::savedSize(m_order.model().packed())};
+        guarded(
+            [&] {
+                // The work owns its result: a cancelled open may end after the window stopped
+                // waiting.
+                auto rows = std::make_shared<QList<FileRow>>();
+                // Cancelled: nothing is added, as when the dialog is cancelled.
+                if (!offThread(
+                        {QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
+                        [rows, path, room](WorkControl& control) {
+                            *rows = OrderFileReader::read(path, room, &control);
+                        }))
+                    return;
+                m_order.append(std::move(*rows));
+            },
+            QStringLiteral("otvaranje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
     }
     lblBrojNarucenih->setText(QString::number(m_order.count()));
-    const SizeSum sum = SaberiVelicine(1);
+    const SizeSum sum = SaberiVelicine(1, before);
     // An order opened into an empty one is as saved; added to items it is a new order.
     if (m_order.count() != before)
         setWindowModified(before > 0);
-    reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
+    reportBadRows(m_order.model(), sum);
 }
 
 // Only names the previous CDs' order files; the check on adding reads them.

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QListView>
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -76,46 +75,47 @@ void frmzBIRNIK::cmdDodaj_Click()
         return;
     if (!lstCD->currentIndex().isValid())
         return;
-    addEntries(selectedPositions(lstCD));
+    const QList<int> positions = selectedPositions(lstCD);
+    addEntries({positions.size(), [&](qsizetype i) { return m_files.at(positions[i]); }});
 }
 
 void frmzBIRNIK::cmdDodajSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdDodajSve_Click))
         return;
-    QList<int> positions(m_files.count());
-    std::iota(positions.begin(), positions.end(), 0);
-    addEntries(positions);
+    addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }});
 }
 
-void frmzBIRNIK::addEntries(const QList<int>& positions)
+void frmzBIRNIK::addEntries(const AddingEntries& entries)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     const int before = m_order.count();
     AddingResult result;
-    guarded([&] {
-        QList<FileRow> entries;
-        entries.reserve(positions.size());
-        for (const int position : positions)
-            entries.append(m_files.at(position));
-        PreviousOrders previous{m_previousOrders,
-                                consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-        result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
-    });
+    guarded(
+        [&] {
+            PreviousOrders previous{m_previousOrders,
+                                    consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
+            result =
+                addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
+        },
+        QStringLiteral("dodavanje datoteka u narudzbu"));
     if (m_order.count() != before)
         orderChanged();
     showOrderCount();
-    const SizeSum sum = SaberiVelicine(1);
+    const SizeSum sum = SaberiVelicine(1, before);
     // The batch's closing lines follow the updated count and total.
     batch.reportSkipped();
     if (result.leftOut > 0) {
+        const QString limit =
+            result.fullBySize
+                ? QStringLiteral("Sacuvana narudzba moze imati najvise %1 MB.")
+                      .arg(kMaxOrderFileBytes >> 20)
+                : QStringLiteral("Narudzba moze imati najvise %1 datoteka.").arg(kMaxOrderItems);
         m_platform.prompts.message(
-            QStringLiteral("Narudzba moze imati najvise %1 datoteka. Nije dodano jos %2 datoteka.")
-                .arg(kMaxOrderItems)
-                .arg(result.leftOut),
+            limit + QStringLiteral(" Nije dodano jos %1 datoteka.").arg(result.leftOut),
             QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
-    reportInvalidSizes(m_order.model(), sum.invalidPositions, before);
+    reportBadRows(m_order.model(), sum);
 }
 
 void frmzBIRNIK::showOrderCount()
@@ -130,7 +130,8 @@ void frmzBIRNIK::cmdIzbrisi_Click()
     if (!lstCDNarucen->currentIndex().isValid())
         return;
     const int before = m_order.count();
-    guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); });
+    guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); },
+            QStringLiteral("brisanje datoteka iz narudzbe"));
     if (m_order.count() != before)
         orderChanged();
     showOrderCount();

@@ -28,9 +28,6 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("Greska");
 
-// At most this many bad entries are named in one message; the rest are counted.
-constexpr int kNamedEntries = 10;
-
 } // namespace
 
 frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
@@ -64,21 +61,21 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
 
 frmzBIRNIK::~frmzBIRNIK() = default;
 
-void frmzBIRNIK::guarded(const std::function<void()>& work)
+void frmzBIRNIK::guarded(const std::function<void()>& work, const QString& what)
 {
-    const QString failure = failureOf(work);
+    const QString failure = failureOf(work, what);
     if (!failure.isEmpty())
         showError(failure);
 }
 
-QString frmzBIRNIK::failureOf(const std::function<void()>& work)
+QString frmzBIRNIK::failureOf(const std::function<void()>& work, const QString& what)
 {
     try {
         work();
     } catch (const ZbirnikError& error) {
         return error.message();
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Nema dovoljno memorije; radnja nije zavrsena.");
+        return QStringLiteral("Nema dovoljno memorije za %1; radnja nije zavrsena.").arg(what);
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     } catch (...) {
@@ -95,22 +92,30 @@ void frmzBIRNIK::showError(const QString& text)
 bool frmzBIRNIK::Form_Load(const QString& startFolder)
 {
     m_shared.Putanja = QDir(startFolder).absolutePath() + u'/';
+    if (const QString problem = m_platform.settings.problem(); !problem.isEmpty())
+        showError(problem);
     m_otvoriSave.rememberFolderIn(m_platform.settings, firstDialogFolder(m_shared.Putanja));
     const QString shopList = ShopFiles::shopListPath(m_shared.Putanja);
     bool started = false;
-    guarded([&] {
-        readStoredOptions();
-        try {
-            cmbCDovi->addItems(ShopFiles::readShopList(shopList));
-        } catch (const ZbirnikError& error) {
-            throw ZbirnikError(
-                error.message() +
-                QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
-                               "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
-                    .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
-        }
-        started = true;
-    });
+    guarded(
+        [&] {
+            readStoredOptions();
+            ShopFiles::ShopList list;
+            try {
+                list = ShopFiles::readShopList(shopList);
+            } catch (const ZbirnikError& error) {
+                throw ZbirnikError(
+                    error.message() +
+                    QStringLiteral("\nProgram je trazio spisak CD-ova u folderu \"%1\". Drugi "
+                                   "folder prodavnice navedite pri pokretanju: zbirnik FOLDER")
+                        .arg(QDir::toNativeSeparators(QDir(startFolder).absolutePath())));
+            }
+            cmbCDovi->addItems(list.entries);
+            started = true;
+            if (list.leftOut > 0)
+                showError(ShopFiles::shopListTooLong(shopList, list.leftOut));
+        },
+        QStringLiteral("ucitavanje spiska CD-ova \"%1\"").arg(QDir::toNativeSeparators(shopList)));
     if (!started)
         return false;
     cmbCDovi->setCurrentIndex(0);
@@ -148,8 +153,7 @@ void frmzBIRNIK::readStoredOptions()
     prgPopunjenost->showFill(0, m_capacity);
 }
 
-bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress,
-                           const std::function<void(WorkControl&)>& work)
+bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress, BackgroundWork::Work work)
 {
     m_busy = true;
     const auto over = qScopeGuard([this] {
@@ -157,8 +161,7 @@ bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress,
         if (!m_waiting.isEmpty())
             QMetaObject::invokeMethod(this, &frmzBIRNIK::runWaitingCommands, Qt::QueuedConnection);
     });
-    WorkControl control;
-    return BackgroundWork::run(this, progress, control, [&] { work(control); });
+    return BackgroundWork::run(this, progress, std::move(work));
 }
 
 bool frmzBIRNIK::waitIfBusy(void (frmzBIRNIK::*command)())
@@ -180,52 +183,71 @@ void frmzBIRNIK::cmbCDovi_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmbCDovi_Click))
         return;
+    showSelectedCd();
+}
+
+bool frmzBIRNIK::showSelectedCd()
+{
     const int index = cmbCDovi->currentIndex();
     const QString path = ShopFiles::listingPath(m_shared.Putanja, index + 1);
     const int mp3State = m_opcije->kindState(0);
     const int videoState = m_opcije->kindState(1);
-    std::optional<LoadedListing> listing;
+    // The work owns its result: a cancelled load may end after the window stopped waiting.
+    auto listing = std::make_shared<std::optional<LoadedListing>>();
     bool cancelled = false;
     // A listing that cannot be read is named once the lists and lines show the empty list.
-    QString fault = failureOf([&] {
-        try {
-            cancelled = !offThread(
-                {QStringLiteral("Ucitavanje"), QStringLiteral("Ucitavam listu datoteka CD-a...")},
-                [&](WorkControl& control) {
-                    listing = loadListing(path, mp3State, videoState, &control);
-                });
-        } catch (...) {
-            // A listing that cannot be read leaves the file list empty.
-            m_files.clear();
-            m_listedIndex = index;
-            throw;
-        }
-    });
+    QString fault = failureOf(
+        [&] {
+            try {
+                cancelled = !offThread({QStringLiteral("Ucitavanje"),
+                                        QStringLiteral("Ucitavam listu datoteka CD-a...")},
+                                       [listing, path, mp3State, videoState](WorkControl& control) {
+                                           *listing =
+                                               loadListing(path, mp3State, videoState, &control);
+                                       });
+            } catch (...) {
+                // A listing that cannot be read leaves the file list empty.
+                m_files.clear();
+                m_listedIndex = index;
+                throw;
+            }
+        },
+        QStringLiteral("ucitavanje datoteke \"%1\"").arg(QDir::toNativeSeparators(path)));
     // Cancelled: the lists stay as they were, and the chooser goes back to their source CD.
+    // Before the first load there is nothing to go back to: the empty list is shown.
+    if (cancelled && m_listedIndex >= 0) {
+        cmbCDovi->setCurrentIndex(m_listedIndex);
+        return false;
+    }
+    SizeSum sum;
+    BadRecords bad;
     if (cancelled) {
-        if (m_listedIndex >= 0)
-            cmbCDovi->setCurrentIndex(m_listedIndex);
-        return;
-    }
-    if (listing) {
-        m_files.setRows(std::move(listing->rows));
+        m_files.clear();
         m_listedIndex = index;
-        fault = listing->fault;
+    } else if (*listing) {
+        LoadedListing& loaded = **listing;
+        m_files.setRows(std::move(loaded.rows));
+        m_listedIndex = index;
+        sum = loaded.sum;
+        bad = loaded.bad;
+        fault = loaded.fault;
     }
-    const SizeSum sum = SaberiVelicine(0);
+    listing.reset();
+    lblCD_Vrijeme->setText(SizeText::format(sum.bytes));
     lblInformation[0]->setText(QStringLiteral("Ukupno datoteka na CD-u : ") +
                                QString::number(m_files.count()));
     lblInformation[1]->setText(QStringLiteral("Velicina svih datoteka na CD-u : ") +
                                lblCD_Vrijeme->text());
     if (!fault.isEmpty())
         showError(fault);
-    reportInvalidSizes(m_files, sum.invalidPositions);
+    reportBadRows(m_files, sum, describeBadRecords(path, bad));
+    return !cancelled;
 }
 
-SizeSum frmzBIRNIK::SaberiVelicine(int mode)
+SizeSum frmzBIRNIK::SaberiVelicine(int mode, int firstNamed)
 {
     const FileRowsModel& list = mode == 0 ? m_files : m_order.model();
-    const SizeSum sum = sumSizes(list.packed());
+    const SizeSum sum = sumSizes(list.packed(), firstNamed);
     const QString caption = SizeText::format(sum.bytes);
 
     if (mode == 0) {
@@ -249,26 +271,29 @@ SizeSum frmzBIRNIK::SaberiVelicine(int mode)
     return sum;
 }
 
-// Names the rows at the positions, from firstNew on, whose size is not a valid number: once,
-// for the load, addition or open that brought them in, after the totals are shown.
-void frmzBIRNIK::reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
-                                    int firstNew)
+// Names the first rows whose size is not a valid number, and the records that gave no row:
+// once, for the load, addition or open that brought them in, after the totals are shown.
+void frmzBIRNIK::reportBadRows(const FileRowsModel& list, const SizeSum& sum,
+                               const QString& badRecords)
 {
-    const auto first = std::lower_bound(positions.begin(), positions.end(), firstNew);
-    const qsizetype count = positions.end() - first;
-    if (count == 0)
-        return;
-    QStringList named;
-    for (auto position = first; position != first + qMin<qsizetype>(kNamedEntries, count);
-         ++position) {
-        const FileRow& row = list.at(*position);
-        named << QStringLiteral("%1: \"%2\"").arg(row.text, row.size);
+    QStringList parts;
+    if (sum.invalidCount > 0) {
+        QStringList named;
+        for (const int position : sum.invalidPositions) {
+            const FileRow& row = list.at(position);
+            named << QStringLiteral("%1: \"%2\"").arg(row.text, row.size);
+        }
+        if (sum.invalidCount > sum.invalidPositions.size())
+            named << QStringLiteral("... i jos %1")
+                         .arg(sum.invalidCount - sum.invalidPositions.size());
+        parts << QStringLiteral(
+                     "Velicina nije broj ili je manja od nule; ove datoteke se racunaju kao 0:\n") +
+                     named.join(u'\n');
     }
-    if (count > kNamedEntries)
-        named << QStringLiteral("... i jos %1").arg(count - kNamedEntries);
-    showError(QStringLiteral(
-                  "Velicina nije broj ili je manja od nule; ove datoteke se racunaju kao 0:\n") +
-              named.join(u'\n'));
+    if (!badRecords.isEmpty())
+        parts << badRecords;
+    if (!parts.isEmpty())
+        showError(parts.join(QStringLiteral("\n\n")));
 }
 
 // Over the capacity both order total labels are red; otherwise they have the normal

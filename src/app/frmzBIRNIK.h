@@ -8,6 +8,7 @@
 #include "listings/DiscCapacity.h"
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
+#include "order/OrderAdding.h"
 #include "order/OrderList.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
@@ -39,7 +40,8 @@ public:
 
     // Recomputes the total of the file list (mode 0) or of the order (any other mode, with
     // the capacity check). The sum names the positions of sizes that are not valid numbers.
-    SizeSum SaberiVelicine(int mode);
+    // firstNamed: the first position whose invalid size a report names.
+    SizeSum SaberiVelicine(int mode, int firstNamed = 0);
 
     SharedValues& shared() { return m_shared; }
     FileRowsModel& files() { return m_files; }
@@ -89,9 +91,11 @@ private:
     bool isOrdered(int position) const;
     QSizeF minimumOuterSize() const;
     void readStoredOptions();
+    // Loads the listing of the source CD the chooser shows; false when cancelled.
+    bool showSelectedCd();
     void showDetails(QListView* list, const FileRowsModel& rows);
-    // Adds the file list entries at the ascending positions as one batch.
-    void addEntries(const QList<int>& positions);
+    // Adds file list entries as one batch.
+    void addEntries(const AddingEntries& entries);
     void showOrderCount();
     void setOrderTotalColour(bool over);
     // Names, roles and relations for screen readers.
@@ -100,12 +104,11 @@ private:
     // Long work of a handler runs off the window's thread; a list command that arrives
     // meanwhile (a button's delayed click) waits until the work is over and then runs.
     // Returns false when the customer cancelled the work.
-    bool offThread(const BackgroundWork::Progress& progress,
-                   const std::function<void(WorkControl&)>& work);
+    bool offThread(const BackgroundWork::Progress& progress, BackgroundWork::Work work);
     bool waitIfBusy(void (frmzBIRNIK::*command)());
     void runWaitingCommands();
-    void reportInvalidSizes(const FileRowsModel& list, const QList<int>& positions,
-                            int firstNew = 0);
+    void reportBadRows(const FileRowsModel& list, const SizeSum& sum,
+                       const QString& badRecords = {});
     // Marks the order as changed since it was last saved or opened.
     void orderChanged();
     // Saves the order through the save dialog; false when cancelled or failed (reported).
@@ -113,9 +116,10 @@ private:
     // Asks whether an order with unsaved changes may go; Yes saves it first.
     bool mayDiscardOrder();
     // Runs a handler's work; a failure becomes one clear message and the program goes on.
-    void guarded(const std::function<void()>& work);
+    // what names the work and its file for the message when memory runs out.
+    void guarded(const std::function<void()>& work, const QString& what);
     // The same, but the failure is returned for the handler to show when its lines are up.
-    QString failureOf(const std::function<void()>& work);
+    QString failureOf(const std::function<void()>& work, const QString& what);
     void showError(const QString& text);
 
 public:

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -97,5 +98,11 @@ int main(int argc, char* argv[])
         return 1;
     centreOnScreen(&window);
     window.show();
-    return app.exec();
+    const int code = app.exec();
+    // Cancelled work still caught in a slow file is not waited for.
+    if (BackgroundWork::abandonedWorkRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

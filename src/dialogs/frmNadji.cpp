@@ -101,6 +101,10 @@ void frmNadji::cmdNadji_Click()
     } catch (const ZbirnikError& error) {
         m_target.showError(error.message());
         return;
+    } catch (const std::bad_alloc&) {
+        m_target.showError(
+            QStringLiteral("Nema dovoljno memorije za pretragu; radnja nije zavrsena."));
+        return;
     } catch (const std::exception& error) {
         m_target.showError(QString::fromLocal8Bit(error.what()));
         return;
@@ -109,9 +113,10 @@ void frmNadji::cmdNadji_Click()
     if (!result)
         return;
     hide();
-    m_target.showFound(std::move(result->rows));
-    if (!result->problems.isEmpty())
-        m_target.showError(describeSearchProblems(result->problems));
+    const QStringList problems = std::exchange(result->problems, {});
+    m_target.showFound(std::move(*result));
+    if (!problems.isEmpty())
+        m_target.showError(describeSearchProblems(problems));
 }
 
 void frmNadji::cmdOtkazi_Click()

@@ -26,7 +26,7 @@ struct FindTarget
     // searches by itself.
     std::function<std::optional<SearchResult>(const SearchRequest&)> search;
     // Takes the found files as the new file list.
-    std::function<void(PackedRows)> showFound;
+    std::function<void(SearchResult)> showFound;
     // Shows one error message.
     std::function<void(const QString&)> showError;
 };

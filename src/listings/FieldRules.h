@@ -10,6 +10,9 @@
 // look at ASCII characters only, which are the same in both.
 namespace FieldRules {
 
+// The longest field of the shop's files: the longest path the shops' own tools can write.
+constexpr qsizetype kMaxFieldLength = 32767;
+
 struct Span
 {
     qsizetype start = 0;

@@ -10,6 +10,8 @@
 #include <QThread>
 #include <atomic>
 #include <exception>
+#include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -22,17 +24,20 @@ constexpr int kNamedProblems = 15;
 struct CdResult
 {
     PackedRows rows;
+    // Matches not kept because the search already had all it lists.
+    qsizetype leftOut = 0;
     QStringList problems;
 };
 
+// Keeps at most room matches of the source CD; the rest are only counted.
 CdResult searchCd(const SearchRequest& request, const SearchPattern& pattern, int cd,
-                  const WorkControl* control)
+                  qsizetype room, const WorkControl* control)
 {
     CdResult result;
     const QString path = ShopFiles::listingPath(request.putanja, cd);
     QByteArray bytes;
     try {
-        bytes = readListingBytes(path);
+        bytes = readListingBytes(path, control);
     } catch (const ZbirnikError& error) {
         result.problems.append(error.message());
         return result;
@@ -40,24 +45,70 @@ CdResult searchCd(const SearchRequest& request, const SearchPattern& pattern, in
     const QByteArray label = request.scope.labelled
                                  ? "CD " + ShopFiles::cdNumberText(cd).toLatin1() + ": "
                                  : QByteArray();
+    const std::atomic<bool>* cancelled = control ? &control->cancelled : nullptr;
     bool cutShort = false;
+    BadRecords bad;
     const qsizetype records = scanListing(
         bytes,
         [&](QByteArrayView fullPath, QByteArrayView size) {
             // The text is matched against the name only, never against the folders; a name
             // that does not match is never decoded.
             const qsizetype start = nameStart(fullPath);
-            if (!pattern.matchesBytes(fullPath.sliced(start)))
+            if (!pattern.matchesBytes(fullPath.sliced(start), cancelled))
                 return;
             if (!passesKindFilter(fullPath, request.mp3State, request.videoState))
                 return;
-            result.rows.append(label, fullPath, start, size);
+            if (result.rows.count() >= room)
+                ++result.leftOut;
+            else
+                result.rows.append(label, fullPath, start, size);
         },
-        cutShort, control);
+        cutShort, bad, control);
     if (cutShort)
         result.problems.append(listingCutShort(path, records));
+    if (bad.count > 0)
+        result.problems.append(describeBadRecords(path, bad));
     return result;
 }
+
+// Joins the results of the source CDs in their order as soon as each one's turn comes, and
+// lets each go at once: whatever order the workers finish in, the first matches are kept.
+class JoinedResults
+{
+public:
+    explicit JoinedResults(int cdCount) : m_waiting(size_t(cdCount)) {}
+
+    // How many more matches the search can still list, as far as is known.
+    qsizetype room() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return kMaxSearchRows - m_result.rows.count();
+    }
+
+    void add(int k, CdResult cd)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_waiting[size_t(k)] = std::move(cd);
+        while (m_next < m_waiting.size() && m_waiting[m_next]) {
+            CdResult& next = *m_waiting[m_next];
+            const qsizetype fits =
+                qMin<qsizetype>(next.rows.count(), kMaxSearchRows - m_result.rows.count());
+            m_result.rows.append(next.rows, int(fits));
+            m_result.leftOut += next.rows.count() - fits + next.leftOut;
+            m_result.problems += next.problems;
+            m_waiting[m_next].reset();
+            ++m_next;
+        }
+    }
+
+    SearchResult take() { return std::move(m_result); }
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<std::optional<CdResult>> m_waiting;
+    size_t m_next = 0;
+    SearchResult m_result;
+};
 
 } // namespace
 
@@ -71,9 +122,8 @@ SearchResult searchListings(const SearchRequest& request, WorkControl* control)
         control->done = 0;
     }
 
-    // Each worker takes the next source CD not yet taken; the results are joined in the
-    // order of the source CDs, whatever order they were finished in.
-    std::vector<CdResult> perCd(static_cast<size_t>(cdCount));
+    // Each worker takes the next source CD not yet taken.
+    JoinedResults joined(cdCount);
     std::atomic<int> next{0};
     // A failure on a helper thread (memory running out) ends the search and is thrown here.
     std::exception_ptr failure;
@@ -83,7 +133,7 @@ SearchResult searchListings(const SearchRequest& request, WorkControl* control)
             for (int k = next++; k < cdCount && !failed; k = next++) {
                 if (control && control->isCancelled())
                     return;
-                perCd[size_t(k)] = searchCd(request, pattern, first + k, control);
+                joined.add(k, searchCd(request, pattern, first + k, joined.room(), control));
                 if (control)
                     ++control->done;
             }
@@ -102,19 +152,9 @@ SearchResult searchListings(const SearchRequest& request, WorkControl* control)
     if (failure)
         std::rethrow_exception(failure);
 
-    SearchResult result;
-    qsizetype rows = 0;
-    qsizetype bytes = 0;
-    for (const CdResult& cd : perCd) {
-        rows += cd.rows.count();
-        bytes += cd.rows.byteCount();
-    }
-    result.rows.reserve(rows, bytes);
-    for (CdResult& cd : perCd) {
-        result.rows.append(cd.rows);
-        cd.rows.clear();
-        result.problems += cd.problems;
-    }
+    SearchResult result = joined.take();
+    result.rows.squeeze();
+    result.sum = sumSizes(result.rows, 0, control);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PackedRows.h"
+#include "SizeText.h"
 #include "WorkControl.h"
 
 #include <QString>
@@ -31,10 +32,18 @@ struct SearchRequest
     int videoState = 1;
 };
 
+// A search lists at most this many files: the empty search of 1 000 source CDs of 1 000
+// files each still lists everything.
+constexpr qsizetype kMaxSearchRows = 2000000;
+
 struct SearchResult
 {
-    // Matches in file order, source CD after source CD.
+    // The first kMaxSearchRows matches in file order, source CD after source CD.
     PackedRows rows;
+    // Their total.
+    SizeSum sum;
+    // Matches after those.
+    qsizetype leftOut = 0;
     // One text per listing file that could not be read, or could be read only in part.
     QStringList problems;
 };

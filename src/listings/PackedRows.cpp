@@ -57,9 +57,20 @@ FileRow PackedRows::at(int position) const
 void PackedRows::append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
                         QByteArrayView size)
 {
-    m_entries.push_back({m_bytes.size(), quint32(label.size()), quint32(path.size()),
-                         quint32(nameStart), quint32(size.size())});
+    if (!fits(label.size()) || !fits(path.size()) || !fits(size.size())) {
+        appendWide({TextCodec::decode(label) + TextCodec::decode(path.sliced(nameStart)),
+                    TextCodec::decode(path), TextCodec::decode(size)});
+        return;
+    }
+    m_entries.push_back({m_bytes.size(), quint16(label.size()), quint16(path.size()),
+                         quint16(nameStart), quint16(size.size())});
     m_bytes.append(label).append(path).append(size);
+}
+
+void PackedRows::appendWide(const FileRow& row)
+{
+    m_entries.push_back({qint64(m_wide.size()), kWide, 0, 0, 0});
+    m_wide.append(row);
 }
 
 void PackedRows::append(const FileRow& row)
@@ -70,8 +81,7 @@ void PackedRows::append(const FileRow& row)
     const QString label = labelled ? row.text.chopped(name.size()) : row.text;
     if (!TextCodec::canEncode(label) || !TextCodec::canEncode(row.fullPath) ||
         !TextCodec::canEncode(row.size)) {
-        m_entries.push_back({qint64(m_wide.size()), kWide, 0, 0, 0});
-        m_wide.append(row);
+        appendWide(row);
         return;
     }
     const QByteArray path = TextCodec::encode(row.fullPath);
@@ -82,8 +92,7 @@ void PackedRows::append(const FileRow& row)
 void PackedRows::appendEntry(const PackedRows& from, const Entry& entry)
 {
     if (entry.labelLength == kWide) {
-        m_entries.push_back({qint64(m_wide.size()), kWide, 0, 0, 0});
-        m_wide.append(from.m_wide[entry.offset]);
+        appendWide(from.m_wide[entry.offset]);
         return;
     }
     m_entries.push_back(
@@ -92,18 +101,33 @@ void PackedRows::appendEntry(const PackedRows& from, const Entry& entry)
                    qsizetype(entry.labelLength) + entry.pathLength + entry.sizeLength);
 }
 
-void PackedRows::append(const PackedRows& other)
+void PackedRows::append(const PackedRows& other, int count)
 {
+    if (count >= 0 && count < other.count()) {
+        growFor(size_t(count));
+        for (int i = 0; i < count; ++i)
+            appendEntry(other, other.m_entries[size_t(i)]);
+        return;
+    }
     // The other arena goes over whole; only the offsets of its rows move.
     const qint64 bytesBase = m_bytes.size();
     const qint64 wideBase = m_wide.size();
     m_bytes.append(other.m_bytes);
     m_wide.append(other.m_wide);
-    m_entries.reserve(m_entries.size() + other.m_entries.size());
+    growFor(other.m_entries.size());
     for (Entry entry : other.m_entries) {
         entry.offset += entry.labelLength == kWide ? wideBase : bytesBase;
         m_entries.push_back(entry);
     }
+}
+
+// Room for more entries, growing by half at least: rows joined list after list are copied a
+// few times in all, not once per list.
+void PackedRows::growFor(size_t more)
+{
+    const size_t needed = m_entries.size() + more;
+    if (needed > m_entries.capacity())
+        m_entries.reserve(qMax(needed, m_entries.capacity() + m_entries.capacity() / 2));
 }
 
 void PackedRows::reserve(qsizetype rows, qsizetype bytes)
@@ -115,7 +139,6 @@ void PackedRows::reserve(qsizetype rows, qsizetype bytes)
 void PackedRows::squeeze()
 {
     m_bytes.squeeze();
-    m_entries.shrink_to_fit();
 }
 
 PackedRows PackedRows::without(const QList<int>& ascendingPositions) const

@@ -8,8 +8,8 @@
 
 struct FileRow;
 
-// File rows kept as their windows-1250 bytes in one arena, about 25 bytes of bookkeeping
-// and the bytes of the path and size per row, instead of three strings. A row's text is a
+// File rows kept as their windows-1250 bytes in one arena, 16 bytes of bookkeeping and the
+// bytes of the path and size per row, instead of three strings. A row's text is a
 // label (often empty) followed by the name part of its path, so the name is stored once.
 // Rows are decoded only when they are shown or used.
 class PackedRows
@@ -31,9 +31,10 @@ public:
     void append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
                 QByteArrayView size);
     void append(const FileRow& row);
-    void append(const PackedRows& other);
+    // The first count rows of other (every row with -1).
+    void append(const PackedRows& other, int count = -1);
     void reserve(qsizetype rows, qsizetype bytes);
-    // Gives unused capacity back once a list has been filled.
+    // Gives the arena's unused capacity back once a list has been filled.
     void squeeze();
     // The rows at the ascending positions, or every row but those.
     PackedRows without(const QList<int>& ascendingPositions) const;
@@ -44,15 +45,20 @@ public:
     qsizetype bytesHeld() const;
 
 private:
+    // A field of the shop's files holds at most 32 767 characters, so 16 bits hold every
+    // length; a longer text is kept as text.
     struct Entry
     {
         qint64 offset; // label bytes, then path bytes, then size bytes
-        quint32 labelLength;
-        quint32 pathLength;
-        quint32 nameStart; // within the path
-        quint32 sizeLength;
+        quint16 labelLength;
+        quint16 pathLength;
+        quint16 nameStart; // within the path
+        quint16 sizeLength;
     };
-    static constexpr quint32 kWide = 0xFFFFFFFF;
+    static constexpr quint16 kWide = 0xFFFF;
+    static bool fits(qsizetype length) { return length < kWide; }
+    void appendWide(const FileRow& row);
+    void growFor(size_t more);
 
     QByteArrayView label(const Entry& entry) const;
     QByteArrayView path(const Entry& entry) const;

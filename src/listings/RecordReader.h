@@ -25,6 +25,8 @@ public:
 
     // True once every character has been consumed.
     bool atEnd() const { return m_pos >= m_text.size(); }
+    // The characters not consumed yet.
+    qsizetype remaining() const { return m_text.size() - m_pos; }
     // True when nothing but blank lines is left: an editor's trailing blank line is no
     // record.
     bool onlyBlankLinesLeft();

@@ -170,7 +170,8 @@ struct ByteName
 
 } // namespace
 
-template <typename Name> bool SearchPattern::matchParts(const Name& name) const
+template <typename Name>
+bool SearchPattern::matchParts(const Name& name, const std::atomic<bool>* cancelled) const
 {
     const qsizetype length = name.length;
     const auto tokenAt = [&](size_t t, qsizetype i) {
@@ -223,8 +224,11 @@ template <typename Name> bool SearchPattern::matchParts(const Name& name) const
         const Part& part = m_parts[p];
         rest -= part.length;
         qsizetype at = from;
-        while (at + part.length + rest <= limit && !fitsAt(part, at))
+        for (quint32 tries = 1; at + part.length + rest <= limit && !fitsAt(part, at); ++tries) {
+            if (cancelled && (tries & 0xFF) == 0 && cancelled->load(std::memory_order_relaxed))
+                return false;
             at += shiftAt(part, at + part.length - 1);
+        }
         if (at + part.length + rest > limit)
             return false;
         from = at + part.length;
@@ -241,7 +245,8 @@ bool SearchPattern::matches(QStringView name) const
     return matchParts(FoldedName{folded.data(), folded.size()});
 }
 
-bool SearchPattern::matchesBytes(QByteArrayView name) const
+bool SearchPattern::matchesBytes(QByteArrayView name, const std::atomic<bool>* cancelled) const
 {
-    return matchParts(ByteName{reinterpret_cast<const unsigned char*>(name.data()), name.size()});
+    return matchParts(ByteName{reinterpret_cast<const unsigned char*>(name.data()), name.size()},
+                      cancelled);
 }

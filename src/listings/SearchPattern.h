@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <atomic>
 #include <vector>
 
 // A wildcard pattern of the search, compiled once and then matched against many names:
@@ -29,7 +30,8 @@ public:
     bool matches(QStringView name) const;
     // The same for a name as it stands in a windows-1250 file, without decoding it: one
     // table look-up per byte and token, the same result as matching the decoded name.
-    bool matchesBytes(QByteArrayView name) const;
+    // Gives false as soon as cancelled is set, however long the name and the pattern.
+    bool matchesBytes(QByteArrayView name, const std::atomic<bool>* cancelled = nullptr) const;
 
 private:
     // shownText is the text an error message names.
@@ -73,7 +75,8 @@ private:
     qsizetype compileList(QStringView pattern, qsizetype open, QStringView shownText);
     void compileParts();
     bool tokenMatches(const Token& token, char16_t upper) const;
-    template <typename Name> bool matchParts(const Name& name) const;
+    template <typename Name>
+    bool matchParts(const Name& name, const std::atomic<bool>* cancelled = nullptr) const;
 
     std::vector<Token> m_tokens;
     std::vector<CharacterSet> m_sets;

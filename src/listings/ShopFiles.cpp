@@ -1,5 +1,6 @@
 #include "ShopFiles.h"
 
+#include "FieldRules.h"
 #include "FileKind.h"
 #include "ImeDatoteke.h"
 #include "RecordReader.h"
@@ -36,17 +37,30 @@ QString listingPath(const QString& putanja, int cdNumber)
            QStringLiteral(".kat");
 }
 
-QStringList readShopList(const QString& path)
+ShopList readShopList(const QString& path)
 {
-    RecordReader reader(TextCodec::decodeFile(TextFile::readAll(path, kShopListCap)));
-    QStringList entries;
-    while (!reader.atEnd())
-        entries.append(reader.read(1)[0]);
-    if (entries.isEmpty()) {
+    const QString text = TextCodec::decodeFile(TextFile::readAll(path, kShopListCap));
+    RecordReader reader(text);
+    ShopList list;
+    while (!reader.atEnd() && list.entries.size() < kMaxSourceCds)
+        list.entries.append(reader.read(1)[0]);
+    if (list.entries.isEmpty()) {
         throw ZbirnikError(QStringLiteral("Datoteka \"%1\" ne sadrzi nijedan CD.")
                                .arg(QDir::toNativeSeparators(path)));
     }
-    return entries;
+    // The rest is only counted, without a string per field.
+    for (qsizetype pos = text.size() - reader.remaining(); pos < text.size(); ++list.leftOut)
+        FieldRules::nextField(text, pos);
+    return list;
+}
+
+QString shopListTooLong(const QString& path, qsizetype leftOut)
+{
+    return QStringLiteral("Datoteka \"%1\" navodi vise od %2 CD-ova; prvih %2 je ucitano, "
+                          "a jos %3 nije.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(kMaxSourceCds)
+        .arg(leftOut);
 }
 
 } // namespace ShopFiles
@@ -58,22 +72,40 @@ QString listingCutShort(const QString& path, qsizetype recordsRead)
         .arg(recordsRead);
 }
 
-QByteArray readListingBytes(const QString& path)
+QString describeBadRecords(const QString& path, const BadRecords& bad)
 {
-    QByteArray bytes = TextFile::readAll(path, kListingCap);
+    if (bad.count == 0)
+        return {};
+    QStringList named;
+    for (const qsizetype number : bad.firstNumbers)
+        named << QString::number(number);
+    QString text = QStringLiteral("Datoteka \"%1\": zapisi bez putanje ili s poljem duzim od "
+                                  "%2 znakova nisu ucitani (zapis %3")
+                       .arg(QDir::toNativeSeparators(path))
+                       .arg(FieldRules::kMaxFieldLength)
+                       .arg(named.join(QStringLiteral(", ")));
+    if (bad.count > bad.firstNumbers.size())
+        text += QStringLiteral(" i jos %1").arg(bad.count - bad.firstNumbers.size());
+    return text + QStringLiteral(").");
+}
+
+QByteArray readListingBytes(const QString& path, const WorkControl* control)
+{
+    QByteArray bytes =
+        TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr);
     const qsizetype mark = bytes.size() - TextCodec::withoutByteOrderMark(bytes).size();
     return mark > 0 ? bytes.remove(0, mark) : bytes;
 }
 
 LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)
 {
-    const QByteArray bytes = readListingBytes(path);
+    const QByteArray bytes = readListingBytes(path, control);
     if (control)
         control->total = bytes.size();
     LoadedListing listing;
-    // A listing written by the shop spends about 60 bytes on a record and keeps most of
-    // them; a later squeeze gives back what is left over.
-    listing.rows.reserve(bytes.count('\n') + 1, bytes.size());
+    // The rows keep at most the listing's bytes; a later squeeze gives back what is left
+    // over. Their entries grow as they come: a listing of blank lines has none.
+    listing.rows.reserve(0, bytes.size());
     bool cutShort = false;
     qsizetype kept = 0;
     listing.records = scanListing(
@@ -85,9 +117,10 @@ LoadedListing loadListing(const QString& path, int mp3State, int videoState, Wor
             if (control && (++kept & 0xFFF) == 0)
                 control->done = fullPath.data() - bytes.constData();
         },
-        cutShort, control);
+        cutShort, listing.bad, control);
     listing.rows.squeeze();
     if (cutShort)
         listing.fault = listingCutShort(path, listing.records);
+    listing.sum = sumSizes(listing.rows, 0, control);
     return listing;
 }

@@ -2,6 +2,7 @@
 
 #include "FieldRules.h"
 #include "FileRowsModel.h"
+#include "SizeText.h"
 #include "WorkControl.h"
 
 #include <QByteArrayView>
@@ -19,19 +20,54 @@ QString cdNumberText(int cdNumber);
 QString shopListPath(const QString& putanja);
 QString listingPath(const QString& putanja, int cdNumber);
 
-// Every field of the shop list, one per source CD. Throws ZbirnikError when the file
-// cannot be read or holds no field.
-QStringList readShopList(const QString& path);
+// A shop names at most this many source CDs (their numbers are 16-bit).
+constexpr int kMaxSourceCds = 32767;
+
+struct ShopList
+{
+    // One field per source CD, the first kMaxSourceCds of the file.
+    QStringList entries;
+    // The fields after those.
+    qsizetype leftOut = 0;
+};
+
+// The fields of the shop list, one per source CD. Throws ZbirnikError when the file cannot
+// be read or holds no field.
+ShopList readShopList(const QString& path);
+
+// The message for a shop list longer than any shop can be.
+QString shopListTooLong(const QString& path, qsizetype leftOut);
 
 } // namespace ShopFiles
 
+// Records that give no row: an empty path, or a field longer than kMaxFieldLength (a path
+// cut short would name the wrong file). The first few are named by their number in the
+// file, counted from 1; all are counted.
+struct BadRecords
+{
+    static constexpr int kNamed = 10;
+
+    QList<qsizetype> firstNumbers;
+    qsizetype count = 0;
+
+    void add(qsizetype number)
+    {
+        if (firstNumbers.size() < kNamed)
+            firstNumbers.append(number);
+        ++count;
+    }
+};
+
+// One message naming the bad records of a file; empty when there are none.
+QString describeBadRecords(const QString& path, const BadRecords& bad);
+
 // Reads the records of a listing's bytes, calling onRecord(fullPath, size) with views into
-// the bytes for each, until the end or until control asks to stop. Blank lines at the end
-// are no record. Returns the number of records read; a listing that ends inside a record
-// sets endsInsideRecord.
+// the bytes for each good record, until the end or until control asks to stop. Blank lines
+// at the end are no record; bad records go into bad. Returns the number of records read; a
+// listing that ends inside a record sets endsInsideRecord.
 template <typename OnRecord>
 qsizetype scanListing(QByteArrayView bytes, OnRecord&& onRecord, bool& endsInsideRecord,
-                      const WorkControl* control = nullptr)
+                      BadRecords& bad, const WorkControl* control = nullptr)
 {
     endsInsideRecord = false;
     qsizetype records = 0;
@@ -56,8 +92,12 @@ qsizetype scanListing(QByteArrayView bytes, OnRecord&& onRecord, bool& endsInsid
             break;
         }
         const FieldRules::Span size = FieldRules::nextField(bytes, pos);
-        onRecord(bytes.sliced(path.start, path.length), bytes.sliced(size.start, size.length));
         ++records;
+        if (path.length == 0 || path.length > FieldRules::kMaxFieldLength ||
+            size.length > FieldRules::kMaxFieldLength)
+            bad.add(records);
+        else
+            onRecord(bytes.sliced(path.start, path.length), bytes.sliced(size.start, size.length));
     }
     return records;
 }
@@ -67,18 +107,20 @@ QString listingCutShort(const QString& path, qsizetype recordsRead);
 
 // The bytes of a listing file, without a byte-order mark. Throws ZbirnikError when the file
 // cannot be read, is no regular file or is larger than any listing can be.
-QByteArray readListingBytes(const QString& path);
+QByteArray readListingBytes(const QString& path, const WorkControl* control = nullptr);
 
-// The rows of a listing that the kind filter lets through, and the fault of a listing that
-// ends inside a record (the records before it are kept).
+// The rows of a listing that the kind filter lets through with their total, the fault of a
+// listing that ends inside a record (the records before it are kept), and its bad records.
 struct LoadedListing
 {
     PackedRows rows;
+    SizeSum sum;
     QString fault;
+    BadRecords bad;
     qsizetype records = 0;
 };
 
 // Throws as readListingBytes does. With control, reports the bytes read as progress and
-// stops early when asked (the result is then incomplete).
+// stops early when asked (throws WorkCancelled, or returns an incomplete result).
 LoadedListing loadListing(const QString& path, int mp3State, int videoState,
                           WorkControl* control = nullptr);

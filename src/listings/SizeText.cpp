@@ -1,6 +1,7 @@
 #include "SizeText.h"
 
 #include "PackedRows.h"
+#include "WorkControl.h"
 #include "platform/TextCodec.h"
 
 #include <QLocale>
@@ -63,10 +64,12 @@ QString format(double totalBytes)
 
 } // namespace SizeText
 
-SizeSum sumSizes(const PackedRows& rows)
+SizeSum sumSizes(const PackedRows& rows, int firstNamed, const WorkControl* control)
 {
     SizeSum sum;
     for (int position = 0; position < rows.count(); ++position) {
+        if (control && (position & 0xFFFF) == 0 && control->isCancelled())
+            break;
         const QByteArrayView bytes = rows.sizeBytes(position);
         std::optional<double> value;
         // A size text is eight characters; longer ones, and rows kept as text, are decoded.
@@ -80,7 +83,7 @@ SizeSum sumSizes(const PackedRows& rows)
         if (value)
             sum.bytes += *value;
         else
-            sum.invalidPositions.append(position);
+            sum.addInvalid(position, firstNamed);
     }
     return sum;
 }

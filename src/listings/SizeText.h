@@ -21,15 +21,28 @@ QString format(double totalBytes);
 
 } // namespace SizeText
 
-// The total of a list of size texts, with the ascending positions of the texts that are not
-// valid sizes (they count as 0).
+// The total of a list of size texts. The texts that are not valid sizes count as 0; a report
+// names the first few of them from firstNamed on, by ascending position, and counts them all.
 struct SizeSum
 {
+    static constexpr int kNamed = 10;
+
     double bytes = 0;
     QList<int> invalidPositions;
+    qsizetype invalidCount = 0;
+
+    void addInvalid(int position, int firstNamed)
+    {
+        if (position < firstNamed)
+            return;
+        if (invalidPositions.size() < kNamed)
+            invalidPositions.append(position);
+        ++invalidCount;
+    }
 };
 
-template <typename Range, typename SizeOf> SizeSum sumSizes(const Range& items, SizeOf sizeOf)
+template <typename Range, typename SizeOf>
+SizeSum sumSizes(const Range& items, SizeOf sizeOf, int firstNamed = 0)
 {
     SizeSum sum;
     int position = 0;
@@ -37,13 +50,15 @@ template <typename Range, typename SizeOf> SizeSum sumSizes(const Range& items, 
         if (const std::optional<double> value = SizeText::bytes(sizeOf(item)))
             sum.bytes += *value;
         else
-            sum.invalidPositions.append(position);
+            sum.addInvalid(position, firstNamed);
         ++position;
     }
     return sum;
 }
 
 class PackedRows;
+struct WorkControl;
 
 // The total of the size texts of packed rows, each read where it stands without a copy.
-SizeSum sumSizes(const PackedRows& rows);
+// With control, stops early when asked.
+SizeSum sumSizes(const PackedRows& rows, int firstNamed = 0, const WorkControl* control = nullptr);

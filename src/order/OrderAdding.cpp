@@ -3,6 +3,7 @@
 #include "OznakaCD.h"
 #include "PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
+#include "orderfile/OrderFileWriter.h"
 #include "platform/LetterCase.h"
 
 #include <QSet>
@@ -63,10 +64,11 @@ private:
 
 } // namespace
 
-AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
+AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comboSelectionIndex,
                         PreviousOrders& previous, const AddingPrompts& prompts)
 {
-    PendingRows pending(order, qMin(entries.size(), kMaxOrderItems));
+    PendingRows pending(order, qMin(entries.count, kMaxOrderItems - order.count()));
+    qint64 fileBytes = OrderFileWriter::savedSize(order.model().packed());
     AddingResult result;
     int& added = result.added;
     const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
@@ -84,13 +86,20 @@ AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int com
 
     previous.index.beginBatch();
     try {
-        for (qsizetype i = 0; i < entries.size(); ++i) {
+        for (qsizetype i = 0; i < entries.count; ++i) {
             if (pending.countWithOrder() >= kMaxOrderItems) {
-                result.leftOut = int(entries.size() - i);
+                result.leftOut = entries.count - i;
                 break;
             }
-            const FileRow& entry = entries[i];
+            const FileRow entry = entries.at(i);
             const QString item = OznakaCD(entry.text, comboSelectionIndex);
+            FileRow row{item, entry.fullPath, entry.size};
+            const qint64 rowBytes = OrderFileWriter::savedSize(row);
+            if (fileBytes + rowBytes > kMaxOrderFileBytes) {
+                result.leftOut = entries.count - i;
+                result.fullBySize = true;
+                break;
+            }
             if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
                 continue;
             const QString upperItem = LetterCase::upper(item);
@@ -98,7 +107,8 @@ AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int com
                 shownAfterFlush.reportDuplicate(item);
                 continue;
             }
-            pending.append({item, entry.fullPath, entry.size}, upperItem);
+            pending.append(std::move(row), upperItem);
+            fileBytes += rowBytes;
         }
     } catch (...) {
         // What was accepted before the failure stays in the order.

@@ -35,13 +35,34 @@ struct AddingResult
 {
     int added = 0;
     // Entries not looked at because the order was full.
-    int leftOut = 0;
+    qsizetype leftOut = 0;
+    // The order was full by the size of its file rather than by its count.
+    bool fullBySize = false;
+};
+
+// The file list entries of a batch, each decoded only when the batch comes to it.
+struct AddingEntries
+{
+    qsizetype count = 0;
+    std::function<FileRow(qsizetype)> at;
+
+    static AddingEntries of(const QList<FileRow>& rows)
+    {
+        return {rows.size(), [&rows](qsizetype i) { return rows[i]; }};
+    }
 };
 
 // Adds file list entries to the order as one batch, in their order. Each entry is labelled
 // with OznakaCD, passes the previous-orders check, and is refused when its item is already
 // in the order, entries added earlier in the batch included. The batch stops when the order
-// holds kMaxOrderItems, so that every order the program saves can be opened again; the
-// entries after that are left out.
-AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries, int comboSelectionIndex,
+// holds kMaxOrderItems, or when its file would pass kMaxOrderFileBytes, so that every order
+// the program holds can be saved and opened again; the entries after that are left out and
+// never decoded.
+AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comboSelectionIndex,
                         PreviousOrders& previous, const AddingPrompts& prompts);
+inline AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries,
+                               int comboSelectionIndex, PreviousOrders& previous,
+                               const AddingPrompts& prompts)
+{
+    return addToOrder(order, AddingEntries::of(entries), comboSelectionIndex, previous, prompts);
+}

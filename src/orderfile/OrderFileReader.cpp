@@ -1,19 +1,15 @@
 #include "OrderFileReader.h"
 
+#include "OrderFileWriter.h"
+#include "listings/FieldRules.h"
 #include "listings/ImeDatoteke.h"
 #include "listings/OrderItemText.h"
+#include "listings/WorkControl.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
 
 #include <QDir>
-
-namespace {
-
-// Every order file fits: 32 767 lines of 2 KiB, far longer than the paths of a CD.
-constexpr qint64 kOrderFileCap = qint64(64) << 20;
-
-} // namespace
 
 OrderFileRecords::OrderFileRecords(const QByteArray& bytes, const QString& path)
     : m_reader(TextCodec::decodeFile(bytes)), m_path(path)
@@ -36,37 +32,55 @@ bool OrderFileRecords::next(Record& fields)
     return true;
 }
 
-QByteArray OrderFileRecords::readFile(const QString& path)
+QByteArray OrderFileRecords::readFile(const QString& path, const WorkControl* control)
 {
-    return TextFile::readAll(path, kOrderFileCap);
+    return TextFile::readAll(path, kMaxOrderFileBytes, control ? &control->cancelled : nullptr);
 }
 
 namespace OrderFileReader {
 
-QList<FileRow> parse(const QByteArray& bytes, const QString& path, qsizetype room)
+QList<FileRow> parse(const QByteArray& bytes, const QString& path, Room room,
+                     const WorkControl* control)
 {
     OrderFileRecords records(bytes, path);
     QList<FileRow> rows;
-    // A file written by the program has one record per line.
-    rows.reserve(qMin<qsizetype>(bytes.count('\n'), room + 1));
+    const auto refuse = [&](const QString& reason) {
+        throw ZbirnikError(QStringLiteral("PlayLista \"%1\" nije otvorena: %2")
+                               .arg(QDir::toNativeSeparators(path), reason));
+    };
     Record fields;
+    qint64 fileBytes = 0;
     while (records.next(fields)) {
-        if (rows.size() == room) {
-            throw ZbirnikError(
-                QStringLiteral("PlayLista \"%1\" nije otvorena: ima vise od %2 datoteka, koliko "
-                               "ih jos stane u narudzbu (narudzba moze imati najvise %3).")
-                    .arg(QDir::toNativeSeparators(path))
-                    .arg(room)
-                    .arg(kMaxOrderItems));
+        if (control && (rows.size() & 0xFF) == 0 && control->isCancelled())
+            throw WorkCancelled();
+        if (rows.size() == room.items) {
+            refuse(QStringLiteral("ima vise od %1 datoteka, koliko ih jos stane u narudzbu "
+                                  "(narudzba moze imati najvise %2).")
+                       .arg(room.items)
+                       .arg(kMaxOrderItems));
         }
-        rows.append({OrderItemText::make(fields[0], ImeDatoteke(fields[1])), fields[1], fields[2]});
+        for (const QString& field : fields) {
+            if (field.size() > FieldRules::kMaxFieldLength) {
+                refuse(QStringLiteral("red %1 ima polje duze od %2 znakova.")
+                           .arg(records.lineNumber())
+                           .arg(FieldRules::kMaxFieldLength));
+            }
+        }
+        FileRow row{OrderItemText::make(fields[0], ImeDatoteke(fields[1])), fields[1], fields[2]};
+        fileBytes += OrderFileWriter::savedSize(row);
+        if (fileBytes > room.bytes) {
+            refuse(QStringLiteral("narudzba bi s njom bila veca od %1 MB, koliko PlayLista moze "
+                                  "imati.")
+                       .arg(kMaxOrderFileBytes >> 20));
+        }
+        rows.append(std::move(row));
     }
     return rows;
 }
 
-QList<FileRow> read(const QString& path, qsizetype room)
+QList<FileRow> read(const QString& path, Room room, const WorkControl* control)
 {
-    return parse(OrderFileRecords::readFile(path), path, room);
+    return parse(OrderFileRecords::readFile(path, control), path, room, control);
 }
 
 } // namespace OrderFileReader

@@ -10,6 +10,10 @@
 // An order holds at most this many items (list counts are 16-bit), and so does every order
 // file the program writes.
 constexpr qsizetype kMaxOrderItems = 32767;
+// Nor is any order file larger than this, so every order the program holds can be opened.
+constexpr qint64 kMaxOrderFileBytes = qint64(64) << 20;
+
+struct WorkControl;
 
 // The records of an order file, one line each: exactly three fields, the source CD label,
 // the full path and the size text. A UTF-8 byte-order mark at the start and blank lines at
@@ -23,9 +27,11 @@ public:
     // Reads the next record into fields; false at the end of the file. Throws ZbirnikError
     // naming the file and the line when a line does not hold exactly three fields.
     bool next(Record& fields);
+    // The number, counted from 1, of the line of the last record.
+    int lineNumber() const { return m_reader.lineNumber(); }
 
     // The bytes of an order file; one larger than any order file can be is refused.
-    static QByteArray readFile(const QString& path);
+    static QByteArray readFile(const QString& path, const WorkControl* control = nullptr);
 
 private:
     RecordReader m_reader;
@@ -36,11 +42,21 @@ private:
 // the full path and the size text, the last two unchanged.
 namespace OrderFileReader {
 
-// Throws ZbirnikError naming the file and the reason when a line does not hold three fields,
-// or as soon as the file holds more than room records, so a huge file is refused at once.
-QList<FileRow> parse(const QByteArray& bytes, const QString& path, qsizetype room = kMaxOrderItems);
+// What still fits into the order: items, and bytes of its file.
+struct Room
+{
+    qsizetype items = kMaxOrderItems;
+    qint64 bytes = kMaxOrderFileBytes;
+};
+
+// Throws ZbirnikError naming the file and the reason when a line does not hold three fields
+// or a field is longer than any path can be, or as soon as the records would not fit into
+// room, so a huge file is refused at once. With control, throws WorkCancelled when asked to
+// stop.
+QList<FileRow> parse(const QByteArray& bytes, const QString& path, Room room = {},
+                     const WorkControl* control = nullptr);
 
 // Also throws ZbirnikError naming the file and the reason when it cannot be read.
-QList<FileRow> read(const QString& path, qsizetype room = kMaxOrderItems);
+QList<FileRow> read(const QString& path, Room room = {}, const WorkControl* control = nullptr);
 
 } // namespace OrderFileReader

@@ -1,5 +1,6 @@
 #include "OrderFileWriter.h"
 
+#include "OrderFileReader.h"
 #include "listings/OrderItemText.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
@@ -24,6 +25,20 @@ bool holdsSeparator(QStringView field)
 
 } // namespace
 
+qint64 savedSize(const FileRow& row)
+{
+    // Three quoted fields, two commas, CR LF; one byte per character.
+    return OrderItemText::labelOf(row.text).size() + row.fullPath.size() + row.size.size() + 10;
+}
+
+qint64 savedSize(const PackedRows& rows)
+{
+    qint64 bytes = 0;
+    for (int i = 0; i < rows.count(); ++i)
+        bytes += savedSize(rows.at(i));
+    return bytes;
+}
+
 QByteArray format(const QList<FileRow>& rows, const QString& path)
 {
     QString text;
@@ -45,6 +60,14 @@ QByteArray format(const QList<FileRow>& rows, const QString& path)
         text += QLatin1StringView("\"\r\n");
     }
 
+    // Adding and opening keep every order within what an order file may hold; this only
+    // guards that rule.
+    if (text.size() > kMaxOrderFileBytes) {
+        throw ZbirnikError(
+            QStringLiteral("Datoteka \"%1\" nije sacuvana: PlayLista bi bila veca od %2 MB.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(kMaxOrderFileBytes >> 20));
+    }
     QByteArray bytes = TextCodec::encode(text);
     // Every item normally comes from a windows-1250 file; one that does not would be
     // written with substitutes, so find it and say which.

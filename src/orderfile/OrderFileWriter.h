@@ -16,6 +16,10 @@ namespace OrderFileWriter {
 // read back: such an order is refused with a ZbirnikError naming the file and the item.
 QByteArray format(const QList<FileRow>& rows, const QString& path);
 
+// The bytes the row takes in an order file, and those of every row.
+qint64 savedSize(const FileRow& row);
+qint64 savedSize(const PackedRows& rows);
+
 // Replaces the file atomically; throws ZbirnikError naming the file and the reason.
 void save(const QString& path, const QList<FileRow>& rows);
 

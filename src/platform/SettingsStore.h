@@ -15,4 +15,7 @@ public:
     virtual bool flush() = 0;
     // Where the values are kept, for a message that names it.
     virtual QString location() const = 0;
+    // Why the stored values could not be read (they are the defaults then); empty when they
+    // were.
+    virtual QString problem() const { return {}; }
 };

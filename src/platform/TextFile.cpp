@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -19,6 +20,9 @@ namespace {
                            .arg(QDir::toNativeSeparators(path), reason));
 }
 
+// The most read at once.
+constexpr qsizetype kReadPiece = qsizetype(8) << 20;
+
 [[noreturn]] void tooLarge(const QString& path, qint64 sizeCap)
 {
     cannotRead(
@@ -28,7 +32,7 @@ namespace {
 
 } // namespace
 
-QByteArray readAll(const QString& path, qint64 sizeCap)
+QByteArray readAll(const QString& path, qint64 sizeCap, const std::atomic<bool>* cancelled)
 {
     // Opened without blocking, so that a FIFO without a writer cannot hang the open; the
     // flag changes nothing for a regular file.
@@ -54,12 +58,16 @@ QByteArray readAll(const QString& path, qint64 sizeCap)
     bytes.resize(qsizetype(status.st_size) + 1);
     qsizetype filled = 0;
     for (;;) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            throw WorkCancelled();
         if (filled == bytes.size()) {
             if (filled > sizeCap)
                 tooLarge(path, sizeCap);
             bytes.resize(qMin<qint64>(sizeCap + 1, filled * 2 + 4096));
         }
-        const qint64 count = file.read(bytes.data() + filled, bytes.size() - filled);
+        // In pieces, so that cancelling is seen between them on a slow disk.
+        const qint64 count =
+            file.read(bytes.data() + filled, qMin<qsizetype>(kReadPiece, bytes.size() - filled));
         if (count < 0)
             cannotRead(path, file.errorString());
         if (count == 0)
@@ -72,9 +80,32 @@ QByteArray readAll(const QString& path, qint64 sizeCap)
     return bytes;
 }
 
+QString regularTarget(const QString& path)
+{
+    QString target = path;
+    // A loop of links ends at the system's own limit on links followed.
+    for (int links = 0; links < 40; ++links) {
+        const QFileInfo info(target);
+        if (!info.isSymLink())
+            break;
+        target = info.symLinkTarget();
+    }
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(target).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        throw ZbirnikError(
+            QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: to nije obicna datoteka, pa je "
+                           "program ne zamjenjuje.")
+                .arg(QDir::toNativeSeparators(target)));
+    }
+    return target;
+}
+
 void writeAll(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
+    const QString target = regularTarget(path);
+    QSaveFile file(target);
     const auto fail = [&](const QString& reason) {
         throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
                                .arg(QDir::toNativeSeparators(path), reason));

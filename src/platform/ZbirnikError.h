@@ -17,3 +17,10 @@ public:
 private:
     QString m_message;
 };
+
+// Thrown by work that stops because the customer cancelled it; its result is dropped.
+class WorkCancelled : public std::exception
+{
+public:
+    const char* what() const noexcept override { return "cancelled"; }
+};

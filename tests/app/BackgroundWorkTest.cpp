@@ -4,13 +4,18 @@
 #include "common/TestRegistry.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -113,6 +118,74 @@ private slots:
         QCOMPARE(w.order().model().rows(), order);
         QCOMPARE(w.lblInformation[0]->text(), information);
         QVERIFY(f.prompts.shown.isEmpty());
+
+        // A cancelled "Resetuj listu" keeps the results, and the way back to the source CD.
+        find.cmdNadji_Click();
+        QVERIFY(w.cmdNadjiSve->isEnabled());
+        const QList<FileRow> found = w.files().rows();
+        {
+            WhenProgressShows cancel(clickOtkazi);
+            w.cmdNadjiSve_Click();
+            QVERIFY(cancel.shown());
+        }
+        QCOMPARE(w.files().rows(), found);
+        QVERIFY(w.cmdNadjiSve->isEnabled());
+        QCOMPARE(w.lblInformation[0]->text(), QStringLiteral("Nadjeno : 3 datoteka"));
+    }
+
+    // Cancelling the first load at start-up shows the empty list's lines, as a listing that
+    // cannot be read does.
+    void cancellingTheFirstLoadShowsTheEmptyList()
+    {
+        MainWindowFixture f;
+        f.writeShop({listing(QStringLiteral("prvi"), 3)});
+        WhenProgressShows cancel(clickOtkazi);
+        frmzBIRNIK& w = f.start();
+        QVERIFY(cancel.shown());
+        QCOMPARE(w.files().count(), 0);
+        QCOMPARE(w.lblInformation[0]->text(), QStringLiteral("Ukupno datoteka na CD-u : 0"));
+        QCOMPARE(w.lblInformation[1]->text(),
+                 QStringLiteral("Velicina svih datoteka na CD-u : 000.0000"));
+    }
+
+    // "Otkazi" frees the window at once, even from work caught where it never looks at its
+    // flag; that work ends on its own later, and the next long work waits for it first.
+    void cancelDoesNotWaitForTheWork()
+    {
+        QWidget window;
+        auto started = std::make_shared<std::atomic<bool>>(false);
+        auto release = std::make_shared<std::atomic<bool>>(false);
+        auto firstEnded = std::make_shared<std::atomic<bool>>(false);
+        QElapsedTimer sinceCancel;
+        bool completed = true;
+        {
+            WhenProgressShows cancel([&](QProgressDialog* progress) {
+                while (!*started)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                sinceCancel.start();
+                clickOtkazi(progress);
+            });
+            completed =
+                BackgroundWork::run(&window, {}, [started, release, firstEnded](WorkControl&) {
+                    *started = true;
+                    while (!*release)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    *firstEnded = true;
+                });
+            QVERIFY(cancel.shown());
+        }
+        const qint64 waitedMs = sinceCancel.elapsed();
+        QVERIFY(!completed);
+        QVERIFY2(waitedMs < 100, qPrintable(QString::number(waitedMs)));
+        QVERIFY(BackgroundWork::abandonedWorkRunning());
+
+        *release = true;
+        auto sawFirstEnded = std::make_shared<bool>(false);
+        QVERIFY(BackgroundWork::run(&window, {}, [firstEnded, sawFirstEnded](WorkControl&) {
+            *sawFirstEnded = *firstEnded;
+        }));
+        QVERIFY(*sawFirstEnded);
+        QVERIFY(!BackgroundWork::abandonedWorkRunning());
     }
 
     // "Dodaj Sve" or another source CD asked for while a listing loads waits for the load:
@@ -148,11 +221,12 @@ private slots:
         QCOMPARE(w.lblInformation[0]->text(), QStringLiteral("Ukupno datoteka na CD-u : 2"));
     }
 
-    // A file name of a megabyte: the label shows what fits and keeps the whole name.
+    // The longest file name a path can hold: the label shows what fits and keeps the whole
+    // name.
     void hugeNameShowsElided()
     {
         MainWindowFixture f;
-        const QString name = QString(1 << 20, u'x') + QStringLiteral(".mp3");
+        const QString name = QString(32767 - 5 - 4, u'x') + QStringLiteral(".mp3");
         f.writeShop({{QStringLiteral("D:\\a\\") + name + QStringLiteral(",001.0000")}});
         frmzBIRNIK& w = f.start();
         w.lstCD->setCurrentIndex(w.files().index(0));

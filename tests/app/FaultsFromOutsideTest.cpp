@@ -271,7 +271,7 @@ private slots:
         listing.reserve(record.size() * kRecords + 2'000'000);
         for (int i = 0; i < kRecords; ++i)
             listing += record;
-        // And one line of a megabyte.
+        // And one line of a megabyte: no path is that long, so it is named and left out.
         listing += "D:\\" + QByteArray(1 << 20, 'x') + "\\kraj.mp3,001.0000\r\n";
         f.writeShopList({QStringLiteral("Veliki")});
         writeTestFile(f.path(), QStringLiteral("PlayLists/Muzika 001.kat"), listing);
@@ -279,9 +279,10 @@ private slots:
         timer.start();
         frmzBIRNIK& w = f.start();
         qInfo("a listing of %lld MB loaded in %lld ms", listing.size() >> 20, timer.elapsed());
-        QCOMPARE(w.files().count(), kRecords + 1);
-        QCOMPARE(w.files().at(kRecords).text, QStringLiteral("kraj.mp3"));
-        QVERIFY(f.prompts.shown.isEmpty());
+        QCOMPARE(w.files().count(), kRecords);
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY2(f.prompts.shown[0].text.contains(QStringLiteral("(zapis %1)").arg(kRecords + 1)),
+                 qPrintable(f.prompts.shown[0].text));
     }
 
     void everyHighByteInNamesSurvivesAnOrderFile()

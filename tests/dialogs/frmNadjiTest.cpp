@@ -26,10 +26,10 @@ class frmNadjiTest : public QObject
                 [] { return 3; },
                 [this] { return m_selectedCd; },
                 {},
-                [this](const PackedRows& rows) {
+                [this](const SearchResult& found) {
                     QList<FileRow> list;
-                    for (int i = 0; i < rows.count(); ++i)
-                        list.append(rows.at(i));
+                    for (int i = 0; i < found.rows.count(); ++i)
+                        list.append(found.rows.at(i));
                     m_found.append(list);
                 },
                 [this](const QString& text) { m_errors.append(text); }};

@@ -138,8 +138,20 @@ private slots:
             writeTestFile(dir.path(), QStringLiteral("PlayList.kat"),
                           TextCodec::encode(QStringLiteral(
                               "CD Rock, CD Pop\r\n\r\n\"Narodna, stara\"\r\nČaj\r\n")));
-        QCOMPARE(ShopFiles::readShopList(path),
+        QCOMPARE(ShopFiles::readShopList(path).entries,
                  (QStringList{"CD Rock", "CD Pop", "", "Narodna, stara", "Čaj"}));
+
+        // At most 32 767 source CDs: the rest are counted, not listed.
+        for (const int count : {ShopFiles::kMaxSourceCds, ShopFiles::kMaxSourceCds + 1}) {
+            QByteArray bytes;
+            for (int i = 1; i <= count; ++i)
+                bytes += "CD " + QByteArray::number(i) + "\r\n";
+            const ShopFiles::ShopList list = ShopFiles::readShopList(
+                writeTestFile(dir.path(), QStringLiteral("Dugi.kat"), bytes));
+            QCOMPARE(list.entries.size(), ShopFiles::kMaxSourceCds);
+            QCOMPARE(list.entries.last(), QStringLiteral("CD 32767"));
+            QCOMPARE(list.leftOut, count - ShopFiles::kMaxSourceCds);
+        }
     }
 
     void shopListFaultsNameTheFile()
@@ -180,6 +192,46 @@ private slots:
         QCOMPARE(trailing.rows.count(), 2);
         QCOMPARE(trailing.rows.at(0).fullPath, QStringLiteral("D:\\a.mp3"));
         QCOMPARE(trailing.rows.at(1).size, QStringLiteral("2"));
+    }
+
+    // A record with an empty path, or a field longer than any path, gives no row: it is
+    // counted, and the first ten are named by their number in the file.
+    void recordsThatGiveNoRow_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<qsizetype>("bad");
+        QTest::addColumn<QList<qsizetype>>("named");
+        const QByteArray longest(32767 - 7, 'x');
+        QTest::newRow("path of 32767") << "D:\\" + longest + ".mp3,1\r\n"
+                                       << 1 << qsizetype(0) << QList<qsizetype>();
+        QTest::newRow("path of 32768") << "D:\\" + longest + "x.mp3,1\r\nb,2\r\n"
+                                       << 1 << qsizetype(1) << QList<qsizetype>{1};
+        QTest::newRow("size of 32768") << "a,1\r\nb," + QByteArray(32768, '1') + "\r\n"
+                                       << 1 << qsizetype(1) << QList<qsizetype>{2};
+        QTest::newRow("empty path") << QByteArray("a,1\r\n,2\r\n\"\",3\r\nd,4\r\n") << 2
+                                    << qsizetype(2) << QList<qsizetype>{2, 3};
+        QTest::newRow("bare line feeds")
+            << QByteArray(1 << 20, '\n') + "a,1" << 1 << qsizetype(1 << 19)
+            << QList<qsizetype>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    }
+    void recordsThatGiveNoRow()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, rows);
+        QFETCH(qsizetype, bad);
+        QFETCH(QList<qsizetype>, named);
+        QTemporaryDir dir;
+        const QString path = writeTestFile(dir.path(), QStringLiteral("l.kat"), bytes);
+        const LoadedListing listing = loadListing(path, 1, 1);
+        QCOMPARE(listing.rows.count(), rows);
+        QCOMPARE(listing.bad.count, bad);
+        QCOMPARE(listing.bad.firstNumbers, named);
+        const QString message = describeBadRecords(path, listing.bad);
+        QCOMPARE(message.isEmpty(), bad == 0);
+        if (bad > 10)
+            QVERIFY2(message.contains(QStringLiteral("i jos %1").arg(bad - 10)),
+                     qPrintable(message));
     }
 };
 

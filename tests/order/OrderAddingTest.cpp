@@ -4,6 +4,7 @@
 #include "order/OznakaCD.h"
 #include "order/PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
+#include "orderfile/OrderFileWriter.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -108,6 +109,22 @@ private slots:
         result = addToOrder(order, entriesNamed({"d"}), 0, previous, recorder.prompts());
         QCOMPARE(result.added, 0);
         QCOMPARE(result.leftOut, 1);
+
+        // The order's file is the other limit: an entry that fills it to exactly 64 MB is
+        // added, one byte more is not.
+        order.clear();
+        const qint64 entryBytes =
+            OrderFileWriter::savedSize({QStringLiteral("CD 001: c"), QStringLiteral("D:\\src\\c"),
+                                        QStringLiteral("001.0000")});
+        const qsizetype line = 6 + 8 + 10;
+        order.append(FileRow{QStringLiteral("CD 001: x"),
+                             QString(kMaxOrderFileBytes - entryBytes - line, u'x'),
+                             QStringLiteral("001.0000")});
+        result = addToOrder(order, entriesNamed({"c", "d"}), 0, previous, recorder.prompts());
+        QCOMPARE(result.added, 1);
+        QCOMPARE(result.leftOut, 1);
+        QVERIFY(result.fullBySize);
+        QCOMPARE(OrderFileWriter::savedSize(order.model().packed()), kMaxOrderFileBytes);
     }
 
     void duplicatesAreRefusedInBatchOrderIgnoringCase()

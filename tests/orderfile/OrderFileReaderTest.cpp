@@ -2,6 +2,8 @@
 #include "common/TestRegistry.h"
 #include "platform/ZbirnikError.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -80,12 +82,30 @@ private slots:
         QByteArray bytes;
         for (int i = 0; i < 5; ++i)
             bytes += "\"CD 001\",\"a.mp3\",\"001.0000\"\r\n";
-        QCOMPARE(OrderFileReader::parse(bytes, kPath, 5).size(), 5);
-        QVERIFY_THROWS_EXCEPTION(ZbirnikError, OrderFileReader::parse(bytes, kPath, 4));
+        QCOMPARE(OrderFileReader::parse(bytes, kPath, {5}).size(), 5);
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError, OrderFileReader::parse(bytes, kPath, {4}));
+        // So is the size of the order's file: the room in bytes is filled exactly, or passed.
+        QCOMPARE(OrderFileReader::parse(bytes, kPath, {5, bytes.size()}).size(), 5);
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError,
+                                 OrderFileReader::parse(bytes, kPath, {5, bytes.size() - 1}));
     }
 
     void namesAFileThatCannotBeRead()
     {
+        // Larger than any order file can be (sparse, so nothing is written).
+        QTemporaryDir dir;
+        QFile large(dir.filePath(QStringLiteral("velika.txt")));
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.resize(kMaxOrderFileBytes + 1));
+        large.close();
+        try {
+            OrderFileReader::read(large.fileName());
+            QFAIL("read a file past the limit");
+        } catch (const ZbirnikError& error) {
+            QVERIFY2(error.message().contains(QStringLiteral("64 MB")),
+                     qPrintable(error.message()));
+        }
+
         try {
             OrderFileReader::read(QStringLiteral("/nema/takve/narudzbe.txt"));
             QFAIL("read a missing file");

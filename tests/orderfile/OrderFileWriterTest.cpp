@@ -99,6 +99,22 @@ private slots:
             QCOMPARE(again.readAll(), before);
         }
     }
+
+    // Saving guards the size every order file keeps to: exactly 64 MB is written, a byte
+    // more is refused.
+    void sizeLimit()
+    {
+        const qsizetype line = 6 + 8 + 10; // label, size, quotes, commas, CR LF
+        QList<FileRow> rows{{QStringLiteral("CD 001: x"),
+                             QString((qsizetype(64) << 20) - line, u'x'),
+                             QStringLiteral("001.0000")}};
+        QCOMPARE(OrderFileWriter::savedSize(rows[0]), qint64(64) << 20);
+        QCOMPARE(OrderFileWriter::format(rows, QStringLiteral("x.txt")).size(), qsizetype(64)
+                                                                                    << 20);
+        rows[0].fullPath += u'x';
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError,
+                                 OrderFileWriter::format(rows, QStringLiteral("x.txt")));
+    }
 };
 
 ZBIRNIK_TEST(OrderFileWriterTest)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringDecoder>
@@ -81,6 +82,25 @@ private slots:
         TextFile::writeAll(file, QByteArray(1000, 'x'));
         QCOMPARE(TextFile::readAll(file, 1000).size(), 1000);
         QVERIFY_THROWS_EXCEPTION(ZbirnikError, TextFile::readAll(file, 999));
+
+        // Nor is anything but a regular file written: the FIFO and the device stay what they
+        // are. A link to a regular file is written through and stays a link.
+        for (const QString& path : {fifo, zero}) {
+            try {
+                TextFile::writeAll(path, "x");
+                QFAIL(qPrintable(path + QStringLiteral(" was written")));
+            } catch (const ZbirnikError& error) {
+                QVERIFY2(error.message().contains(QStringLiteral("obicna")),
+                         qPrintable(error.message()));
+            }
+        }
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QCOMPARE(QFileInfo(zero).symLinkTarget(), QStringLiteral("/dev/zero"));
+        const QString link = dir.filePath(QStringLiteral("link.txt"));
+        QVERIFY(QFile::link(file, link));
+        TextFile::writeAll(link, "through");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(TextFile::readAll(file, 100), QByteArray("through"));
     }
 
     void utf8ByteOrderMarkIsSkipped()
@@ -201,6 +221,30 @@ private slots:
         unwritable.write(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("16"));
         QVERIFY(!unwritable.flush());
         QCOMPARE(unwritable.location(), ini.fileName());
+
+        // A FIFO is never opened (it would hang start-up): the defaults, and one message.
+        QVERIFY(QDir().rmdir(ini.fileName()));
+        QCOMPARE(::mkfifo(QFile::encodeName(ini.fileName()).constData(), 0600), 0);
+        QtSettingsStore fifo(QStringLiteral("zbirnik"));
+        QCOMPARE(fifo.read(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("0")),
+                 QStringLiteral("0"));
+        QVERIFY(fifo.problem().contains(QStringLiteral("zbirnik.ini")));
+        fifo.write(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("16"));
+        QVERIFY(!fifo.flush());
+        QVERIFY(!QFileInfo(ini.fileName()).isFile());
+
+        // A link to a regular file keeps working.
+        QVERIFY(QFile::remove(ini.fileName()));
+        const QString real = home.filePath(QStringLiteral("stvarni.ini"));
+        QVERIFY(QFile::link(real, ini.fileName()));
+        QtSettingsStore linked(QStringLiteral("zbirnik"));
+        QVERIFY(linked.problem().isEmpty());
+        linked.write(QStringLiteral("Boje"), QStringLiteral("1"), QStringLiteral("7"));
+        QVERIFY(linked.flush());
+        QVERIFY(QFileInfo(ini.fileName()).isSymLink());
+        QFile target(real);
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QVERIFY(target.readAll().contains("1=7"));
     }
 };
 
