@@ -30,7 +30,7 @@ void frmzBIRNIK::createMenus()
 {
     auto* files = new QMenu(this);
     files->setObjectName(QStringLiteral("mnuLstCD"));
-    connect(addEntry(files, cmdDodaj, QKeySequence(Qt::Key_Return)), &QAction::triggered, this,
+    connect(addEntry(files, cmdDodaj, QKeySequence(Qt::Key_Enter)), &QAction::triggered, this,
             &frmzBIRNIK::cmdDodaj_Click);
     connect(addEntry(files, cmdDodajSve, QKeySequence(Qt::ALT | Qt::Key_S)), &QAction::triggered,
             this, &frmzBIRNIK::cmdDodajSve_Click);
