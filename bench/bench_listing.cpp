@@ -2,6 +2,7 @@
 // records (time to a filled list, and memory per record), and a file name of a megabyte.
 // Each case runs the code of today and, as its baseline, the path it replaced.
 #include "BenchMain.h"
+#include "PeakMemory.h"
 #include "SyntheticShop.h"
 #include "app/ElidedLabel.h"
 #include "app/frmzBIRNIK.h"
@@ -16,7 +17,6 @@
 #include "listings/ShopFiles.h"
 #include "listings/SizeText.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QTemporaryDir>
@@ -186,27 +186,6 @@ void memoryPerRecordBaseline(benchmark::State& state)
 BENCHMARK(memoryPerRecordBaseline)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(memoryPerRecord)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Resident memory from /proc/self/status: the current size (VmRSS) or the peak since the
-// last reset (VmHWM), in bytes.
-qint64 resident(const QByteArray& field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field + ':'))
-            return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
-
-void resetPeakResident()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
 // A listing of 64 MB of bare line feeds: every record has an empty path and gives no row.
 // Time to the filled window, and the peak of resident memory above the start, in MB.
 void bareLineFeeds(benchmark::State& state)
@@ -224,11 +203,9 @@ void bareLineFeeds(benchmark::State& state)
     window.Form_Load(folder.path());
     double peakMb = 0;
     for (auto _ : state) {
-        malloc_trim(0);
-        const qint64 start = resident("VmRSS");
-        resetPeakResident();
+        const PeakMemory peak;
         window.cmbCDovi_Click();
-        peakMb = double(resident("VmHWM") - start) / double(1 << 20);
+        peakMb = peak.megabytes();
     }
     state.counters["peak_MB_over_start"] = peakMb;
     if (window.files().count() != 0)

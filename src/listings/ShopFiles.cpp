@@ -100,13 +100,28 @@ QByteArray readListingBytes(const QString& path, const WorkControl* control)
 LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)
 {
     const QByteArray bytes = readListingBytes(path, control);
+    // Progress: the bytes read once to count the rows and once to keep them.
     if (control)
-        control->total = bytes.size();
+        control->total = 2 * bytes.size();
     LoadedListing listing;
-    // The rows keep at most the listing's bytes; a later squeeze gives back what is left
-    // over. Their entries grow as they come: a listing of blank lines has none.
-    listing.rows.reserve(0, bytes.size());
+    // The rows are counted first and then take exactly their room: growing them as they
+    // come would copy them, and hold them twice meanwhile.
     bool cutShort = false;
+    qsizetype rowCount = 0;
+    qsizetype rowBytes = 0;
+    scanListing(
+        bytes,
+        [&](QByteArrayView fullPath, QByteArrayView size) {
+            if (passesKindFilter(fullPath, mp3State, videoState)) {
+                ++rowCount;
+                rowBytes += fullPath.size() + size.size();
+            }
+            if (control && (rowCount & 0xFFF) == 0)
+                control->done = fullPath.data() - bytes.constData();
+        },
+        cutShort, listing.bad, control);
+    listing.rows.reserve(rowCount, rowBytes);
+    BadRecords seenAgain;
     qsizetype kept = 0;
     listing.records = scanListing(
         bytes,
@@ -115,10 +130,9 @@ LoadedListing loadListing(const QString& path, int mp3State, int videoState, Wor
                 return;
             listing.rows.append({}, fullPath, nameStart(fullPath), size);
             if (control && (++kept & 0xFFF) == 0)
-                control->done = fullPath.data() - bytes.constData();
+                control->done = bytes.size() + (fullPath.data() - bytes.constData());
         },
-        cutShort, listing.bad, control);
-    listing.rows.squeeze();
+        cutShort, seenAgain, control);
     if (cutShort)
         listing.fault = listingCutShort(path, listing.records);
     listing.sum = sumSizes(listing.rows, 0, control);
