@@ -188,14 +188,21 @@ private slots:
         QVERIFY(!BackgroundWork::abandonedWorkRunning());
 
         // Work that runs until it is told to stop hears "Otkazi" and ends.
+        auto loopStarted = std::make_shared<std::atomic<bool>>(false);
         auto loopEnded = std::make_shared<std::atomic<bool>>(false);
         {
-            WhenProgressShows cancel(clickOtkazi);
-            QVERIFY(!BackgroundWork::run(&window, {}, [loopEnded](WorkControl& control) {
-                while (!control.isCancelled())
+            WhenProgressShows cancel([&](QProgressDialog* progress) {
+                while (!*loopStarted)
                     std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                *loopEnded = true;
-            }));
+                clickOtkazi(progress);
+            });
+            QVERIFY(
+                !BackgroundWork::run(&window, {}, [loopStarted, loopEnded](WorkControl& control) {
+                    *loopStarted = true;
+                    while (!control.isCancelled())
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    *loopEnded = true;
+                }));
             QVERIFY(cancel.shown());
         }
         QTRY_VERIFY(*loopEnded);
