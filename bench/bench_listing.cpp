@@ -2,6 +2,7 @@
 // records (time to a filled list, and memory per record), and a file name of a megabyte.
 // Each case runs the code of today and, as its baseline, the path it replaced.
 #include "BenchMain.h"
+#include "PeakMemory.h"
 #include "SyntheticShop.h"
 #include "app/ElidedLabel.h"
 #include "app/frmzBIRNIK.h"
@@ -16,7 +17,6 @@
 #include "listings/ShopFiles.h"
 #include "listings/SizeText.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QTemporaryDir>
@@ -55,6 +55,24 @@ void loadSourceCd(benchmark::State& state)
     }
     if (w.window.files().count() != fileCount || !w.prompts.shown.isEmpty())
         state.SkipWithError("the listing did not load whole");
+}
+
+// The same with a full order of 32 767 of the listing's files, which the file list marks,
+// and the list painted after each load: marks are looked up for the rows on show only.
+void loadSourceCdWithFullOrder(benchmark::State& state)
+{
+    const int fileCount = int(state.range(0));
+    Window w(fileCount);
+    w.window.cmdDodajSve_Click();
+    w.prompts.shown.clear();
+    for (auto _ : state) {
+        w.window.cmbCDovi_Click();
+        w.window.lstCD->viewport()->repaint();
+        benchmark::DoNotOptimize(w.window.files().count());
+    }
+    if (w.window.files().count() != fileCount || w.window.order().count() != kLargestListing ||
+        !w.prompts.shown.isEmpty())
+        state.SkipWithError("the listing did not load whole, or the order is not full");
 }
 
 // The list model as it was: a list of rows of three strings.
@@ -121,6 +139,11 @@ BENCHMARK(loadSourceCd)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly();
+BENCHMARK(loadSourceCdWithFullOrder)
+    ->Arg(kMillion)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // Heap bytes in use, the large blocks that malloc maps on their own included.
 size_t heapInUse()
@@ -163,27 +186,6 @@ void memoryPerRecordBaseline(benchmark::State& state)
 BENCHMARK(memoryPerRecordBaseline)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(memoryPerRecord)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Resident memory from /proc/self/status: the current size (VmRSS) or the peak since the
-// last reset (VmHWM), in bytes.
-qint64 resident(const QByteArray& field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field + ':'))
-            return line.mid(field.size() + 1).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
-
-void resetPeakResident()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
-
 // A listing of 64 MB of bare line feeds: every record has an empty path and gives no row.
 // Time to the filled window, and the peak of resident memory above the start, in MB.
 void bareLineFeeds(benchmark::State& state)
@@ -201,11 +203,9 @@ void bareLineFeeds(benchmark::State& state)
     window.Form_Load(folder.path());
     double peakMb = 0;
     for (auto _ : state) {
-        malloc_trim(0);
-        const qint64 start = resident("VmRSS");
-        resetPeakResident();
+        const PeakMemory peak;
         window.cmbCDovi_Click();
-        peakMb = double(resident("VmHWM") - start) / double(1 << 20);
+        peakMb = peak.megabytes();
     }
     state.counters["peak_MB_over_start"] = peakMb;
     if (window.files().count() != 0)

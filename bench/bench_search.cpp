@@ -1,5 +1,6 @@
 // A search over every source CD of the largest shop, and the matcher on its own. Each case
 // runs the search of today and, as its baseline, the single-threaded search it replaced.
+#include "PeakMemory.h"
 #include "SyntheticShop.h"
 #include "common/SingleThreadedSearch.h"
 #include "listings/ListingSearch.h"
@@ -33,12 +34,16 @@ void searchEveryCd(benchmark::State& state, const QString& text)
 {
     const SearchRequest request{shopFolder() + u'/', text, SearchScope::every(kCdCount), 1, 1};
     qsizetype found = 0;
+    double peakMb = 0;
     for (auto _ : state) {
+        const PeakMemory peak;
         const SearchResult result = searchListings(request);
         found = result.rows.count();
         benchmark::DoNotOptimize(found);
+        peakMb = peak.megabytes();
     }
     state.counters["found"] = double(found);
+    state.counters["peak_MB"] = peakMb;
 }
 
 void searchEveryCdBaseline(benchmark::State& state, const QString& text)

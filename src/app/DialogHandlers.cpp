@@ -70,9 +70,12 @@ void frmzBIRNIK::cmdNadjiSve_Click()
         cmdNadjiSve->setEnabled(true);
 }
 
+// The capacity applies once the dialog has closed: a choice that puts the order over it
+// warns as an addition would.
 void frmzBIRNIK::cmdOpcije_Click()
 {
     m_opcije->exec();
+    m_order.setCapacity(m_opcije->capacity());
 }
 
 // The about box is made for each showing and destroyed when it closes.

@@ -2,12 +2,14 @@
 #include "frmzBIRNIK.h"
 
 #include "BatchQuestions.h"
+#include "OrderFillBar.h"
 #include "OrderMenu.h"
 #include "dialogs/FormColours.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
 #include "orderfile/OrderFileReader.h"
+#include "platform/CountForms.h"
 #include "platform/Prompts.h"
 #include "platform/qt/ColourValue.h"
 
@@ -108,9 +110,13 @@ void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* but
                 ? QStringLiteral("Sacuvana narudzba moze imati najvise %1 MB.")
                       .arg(kMaxOrderFileBytes >> 20)
                 : QStringLiteral("Narudzba moze imati najvise %1 datoteka.").arg(kMaxOrderItems);
-        m_platform.prompts.message(
-            limit + QStringLiteral(" Nije dodano jos %1 datoteka.").arg(result.leftOut),
-            QStringLiteral("Narudzba je puna"), MessageIcon::Information);
+        m_platform.prompts.message(limit + u' ' +
+                                       byCount(result.leftOut,
+                                               QStringLiteral("Nije dodana jos %1 datoteka."),
+                                               QStringLiteral("Nisu dodane jos %1 datoteke."),
+                                               QStringLiteral("Nisu dodane jos %1 datoteka."))
+                                           .arg(result.leftOut),
+                                   QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
     reportBadRows(m_order.model(), m_order.sizeSum());
 }
@@ -151,10 +157,7 @@ void frmzBIRNIK::connectOrder()
 {
     connect(&m_order, &OrderDocument::countChanged, lblBrojNarucenih,
             [this](int count) { lblBrojNarucenih->setText(QString::number(count)); });
-    connect(&m_order, &OrderDocument::totalChanged, this, [this](const QString& total) {
-        lblCDNarucen_Vrijeme->setText(total);
-        describeCapacity(m_order.sizeSum().bytes);
-    });
+    connect(&m_order, &OrderDocument::totalChanged, this, &frmzBIRNIK::showOrderTotal);
     connect(&m_order, &OrderDocument::capacityExceeded, this, &frmzBIRNIK::warnOverCapacity);
     connect(&m_order, &OrderDocument::overCapacityChanged, this, &frmzBIRNIK::showOrderCapacity);
     connect(&m_order, &OrderDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -164,11 +167,20 @@ void frmzBIRNIK::connectOrder()
     connect(m_orderMenu->redo(), &QAction::triggered, this, &frmzBIRNIK::redoOrder);
 }
 
+// The total in figures, in words for screen readers, and against the capacity in the bar.
+void frmzBIRNIK::showOrderTotal()
+{
+    const double bytes = m_order.sizeSum().bytes;
+    lblCDNarucen_Vrijeme->setText(SizeText::format(bytes));
+    describeCapacity(bytes);
+    prgPopunjenost->showFill(bytes, m_order.capacity());
+}
+
 void frmzBIRNIK::warnOverCapacity()
 {
     m_platform.prompts.message(
         QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
-            .arg(qRound64(capacityBytes() / SizeText::kMebibyte)),
+            .arg(m_order.capacity().megabytes),
         QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
 }
 

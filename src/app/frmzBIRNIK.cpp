@@ -1,19 +1,24 @@
 #include "frmzBIRNIK.h"
 
 #include "FirstDialogFolder.h"
+#include "OrderFillBar.h"
 #include "dialogs/FormColours.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/ShopFiles.h"
 #include "listings/SizeText.h"
+#include "order/OznakaCD.h"
+#include "platform/LetterCase.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/ZbirnikError.h"
+#include "platform/qt/ImmediateMnemonics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -37,14 +42,19 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     // The icons live in this static library; registering them here keeps the linker from
     // dropping them.
     Q_INIT_RESOURCE(icons);
-    QIcon icon(QStringLiteral(":/icons/zbirnik.png"));
-    icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
-    setWindowIcon(icon);
+    // The desktop's icon theme has the installed icon at every size; the bundled images stand
+    // in where it has none (a program run from its build folder).
+    QIcon bundled;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        bundled.addFile(QStringLiteral(":/icons/zbirnik-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(ZBIRNIK_APP_ID), bundled));
     createControls();
     connectOrder();
     describeForAssistiveTools();
     setTabOrder();
     createKeys();
+    createMenus();
+    clickMnemonicsAtOnce(this);
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
@@ -144,6 +154,10 @@ void frmzBIRNIK::readStoredOptions()
                 stored(QStringLiteral("Izabrano"), kind, m_opcije->kindState(kind), 2))
             m_opcije->setKindState(kind, int(*state));
     }
+    m_opcije->setCapacity(DiscCapacities::fromStored(m_platform.settings.read(
+        DiscCapacities::kSection, DiscCapacities::kKey, DiscCapacities::stored(capacity()))));
+    m_order.setCapacity(m_opcije->capacity());
+    showOrderTotal();
 }
 
 bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress, BackgroundWork::Work work)
@@ -313,4 +327,11 @@ bool frmzBIRNIK::eventFilter(QObject* watched, QEvent* event)
     if (watched == qApp && event->type() == QEvent::Quit)
         m_sessionEnding = true;
     return QWidget::eventFilter(watched, event);
+}
+
+// Compared as the duplicate test compares: the entry's order item, upper-cased.
+bool frmzBIRNIK::isOrdered(int position) const
+{
+    const QString item = OznakaCD(m_files.packed().text(position), cmbCDovi->currentIndex());
+    return m_order.containsUpper(LetterCase::upper(item));
 }

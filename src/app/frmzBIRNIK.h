@@ -5,6 +5,7 @@
 #include "PlatformServices.h"
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
+#include "listings/DiscCapacity.h"
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
 #include "order/OrderAdding.h"
@@ -20,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QListView;
 class QPushButton;
+class OrderFillBar;
 class OrderMenu;
 class frmOpcije;
 
@@ -43,6 +45,8 @@ public:
     CommonDialog& OtvoriSave() { return m_otvoriSave; }
     frmOpcije* options() const { return m_opcije; }
     frmNadji* findDialog() const { return m_nadji; }
+    // The capacity of the blank CD in force, as the options chose it.
+    const DiscCapacity& capacity() const { return m_order.capacity(); }
 
 public slots:
     void Form_Resize();
@@ -80,6 +84,9 @@ private:
     void createControls();
     void setTabOrder();
     void createKeys();
+    void createMenus();
+    // The file list's entry at the position is in the order: the duplicate test would refuse it.
+    bool isOrdered(int position) const;
     QSizeF minimumOuterSize() const;
     void readStoredOptions();
     // Loads the listing of the source CD the chooser shows; false when cancelled.
@@ -87,13 +94,12 @@ private:
     void showDetails(QListView* list, const FileRowsModel& rows);
     // Shows what the order document reports.
     void connectOrder();
+    void showOrderTotal();
     void showOrderCapacity(bool over);
     void warnOverCapacity();
     void selectOrderRows(const QList<int>& ascendingPositions);
     // Adds file list entries as one batch, made by button.
     void addEntries(const AddingEntries& entries, const QPushButton* button);
-    // The blank CD's capacity in bytes, for the texts that name it.
-    double capacityBytes() const { return SizeText::kCapacityBytes; }
     // Names, roles and relations for screen readers.
     void describeForAssistiveTools();
     void describeCapacity(double totalBytes);
@@ -142,6 +148,7 @@ public:
     QLabel* lblCDNarucen_Vrijeme;
     QLabel* lblVrijeme;
     QLabel* lblUkupnoVrijeme;
+    OrderFillBar* prgPopunjenost;
 
 private:
     PlatformServices m_platform;

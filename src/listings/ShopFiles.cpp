@@ -39,7 +39,7 @@ QString listingPath(const QString& putanja, int cdNumber)
 
 ShopList readShopList(const QString& path)
 {
-    const QString text = TextCodec::decodeFile(TextFile::readAll(path, kShopListCap));
+    const QString text = TextCodec::decodeFile(TextFile::readAll(path, kShopListCap), path);
     RecordReader reader(text);
     ShopList list;
     while (!reader.atEnd() && list.entries.size() < kMaxSourceCds)
@@ -91,22 +91,35 @@ QString describeBadRecords(const QString& path, const BadRecords& bad)
 
 QByteArray readListingBytes(const QString& path, const WorkControl* control)
 {
-    QByteArray bytes =
-        TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr);
-    const qsizetype mark = bytes.size() - TextCodec::withoutByteOrderMark(bytes).size();
-    return mark > 0 ? bytes.remove(0, mark) : bytes;
+    return TextCodec::fileInCodePage(
+        TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr), path);
 }
 
 LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)
 {
     const QByteArray bytes = readListingBytes(path, control);
+    // Progress: the bytes read once to count the rows and once to keep them.
     if (control)
-        control->total = bytes.size();
+        control->total = 2 * bytes.size();
     LoadedListing listing;
-    // The rows keep at most the listing's bytes; a later squeeze gives back what is left
-    // over. Their entries grow as they come: a listing of blank lines has none.
-    listing.rows.reserve(0, bytes.size());
+    // The rows are counted first and then take exactly their room: growing them as they
+    // come would copy them, and hold them twice meanwhile.
     bool cutShort = false;
+    qsizetype rowCount = 0;
+    qsizetype rowBytes = 0;
+    scanListing(
+        bytes,
+        [&](QByteArrayView fullPath, QByteArrayView size) {
+            if (passesKindFilter(fullPath, mp3State, videoState)) {
+                ++rowCount;
+                rowBytes += fullPath.size() + size.size();
+            }
+            if (control && (rowCount & 0xFFF) == 0)
+                control->done = fullPath.data() - bytes.constData();
+        },
+        cutShort, listing.bad, control);
+    listing.rows.reserve(rowCount, rowBytes);
+    BadRecords seenAgain;
     qsizetype kept = 0;
     listing.records = scanListing(
         bytes,
@@ -115,10 +128,9 @@ LoadedListing loadListing(const QString& path, int mp3State, int videoState, Wor
                 return;
             listing.rows.append({}, fullPath, nameStart(fullPath), size);
             if (control && (++kept & 0xFFF) == 0)
-                control->done = fullPath.data() - bytes.constData();
+                control->done = bytes.size() + (fullPath.data() - bytes.constData());
         },
-        cutShort, listing.bad, control);
-    listing.rows.squeeze();
+        cutShort, seenAgain, control);
     if (cutShort)
         listing.fault = listingCutShort(path, listing.records);
     listing.sum = sumSizes(listing.rows, 0, control);

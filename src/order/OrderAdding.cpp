@@ -4,6 +4,7 @@
 #include "PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
 #include "orderfile/OrderFileWriter.h"
+#include "platform/LetterCase.h"
 
 #include <QSet>
 #include <exception>
@@ -96,8 +97,8 @@ AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int 
             }
             const FileRow entry = entries.at(i);
             const QString item = OznakaCD(entry.text, comboSelectionIndex);
-            FileRow row{item, entry.fullPath, entry.size};
-            const qint64 rowBytes = OrderFileWriter::savedSize(row);
+            FileRow ordered{item, entry.fullPath, entry.size};
+            const qint64 rowBytes = OrderFileWriter::savedSize(ordered);
             if (fileBytes + rowBytes > room.bytes) {
                 result.leftOut = entries.count - i;
                 result.fullBySize = true;
@@ -105,12 +106,12 @@ AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int 
             }
             if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
                 continue;
-            const QString upperItem = item.toUpper();
+            const QString upperItem = LetterCase::upper(item);
             if (pending.contains(upperItem)) {
                 shownAfterFlush.reportDuplicate(item);
                 continue;
             }
-            pending.append(std::move(row), upperItem);
+            pending.append(std::move(ordered), upperItem);
             fileBytes += rowBytes;
         }
         added += pending.flush();

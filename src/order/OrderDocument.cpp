@@ -157,6 +157,14 @@ void OrderDocument::endBatch()
     report(true, changes, firstNew);
 }
 
+void OrderDocument::setCapacity(const DiscCapacity& capacity)
+{
+    if (capacity == m_capacity)
+        return;
+    m_capacity = capacity;
+    report(true, false, count());
+}
+
 void OrderDocument::markSaved()
 {
     m_history.markSaved();
@@ -206,7 +214,7 @@ void OrderDocument::report(bool mayWarn, bool rowsChanged, int firstNew)
     m_sum = sumSizes(model().packed(), firstNew);
     emit countChanged(count());
     emit totalChanged(SizeText::format(m_sum.bytes));
-    const bool over = m_sum.bytes > SizeText::kCapacityBytes;
+    const bool over = !m_capacity.fits(m_sum.bytes);
     if (over && !m_over && mayWarn)
         emit capacityExceeded();
     if (over != m_over) {

@@ -2,6 +2,7 @@
 
 #include "OrderHistory.h"
 #include "OrderList.h"
+#include "listings/DiscCapacity.h"
 #include "listings/SizeText.h"
 #include "orderfile/OrderFileReader.h"
 
@@ -35,6 +36,10 @@ public:
     // The total as last reported; it names the sizes that are not valid numbers among the
     // rows the last operation brought in.
     const SizeSum& sizeSum() const { return m_sum; }
+    // The blank CD the order is for.
+    const DiscCapacity& capacity() const { return m_capacity; }
+    // A smaller CD that puts the order over its capacity warns, as an addition would.
+    void setCapacity(const DiscCapacity& capacity);
     // Over the capacity: the customer has been warned, or an undo or a redo replayed an order
     // that was over it.
     bool overCapacity() const { return m_over; }
@@ -98,6 +103,7 @@ private:
     OrderList m_list;
     OrderHistory m_history;
     SizeSum m_sum;
+    DiscCapacity m_capacity = DiscCapacities::kDefault;
     bool m_over = false;
     bool m_modified = false;
     struct Batch

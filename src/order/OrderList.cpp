@@ -1,5 +1,7 @@
 #include "OrderList.h"
 
+#include "platform/LetterCase.h"
+
 #include <QScopeGuard>
 
 namespace {
@@ -18,7 +20,7 @@ void uncount(QHash<QString, int>& counts, const QString& upperText)
 
 bool OrderList::contains(const QString& itemText) const
 {
-    return m_upperTexts.contains(itemText.toUpper());
+    return m_upperTexts.contains(LetterCase::upper(itemText));
 }
 
 void OrderList::change(const QList<int>& removedAt, const QList<int>& insertedAt,
@@ -29,12 +31,12 @@ void OrderList::change(const QList<int>& removedAt, const QList<int>& insertedAt
     if (upperInserted.isEmpty() && !insertedAt.isEmpty()) {
         upperInserted.reserve(inserted.count());
         for (int i = 0; i < inserted.count(); ++i)
-            upperInserted.append(inserted.text(i).toUpper());
+            upperInserted.append(LetterCase::upper(inserted.text(i)));
     }
     QList<QString> upperRemoved;
     upperRemoved.reserve(removedAt.size());
     for (const int position : removedAt)
-        upperRemoved.append(m_rows.packed().text(position).toUpper());
+        upperRemoved.append(LetterCase::upper(m_rows.packed().text(position)));
 
     m_upperTexts.reserve(m_upperTexts.size() + upperInserted.size());
     qsizetype counted = 0;

@@ -186,6 +186,27 @@ private slots:
         }));
         QVERIFY(*sawFirstEnded);
         QVERIFY(!BackgroundWork::abandonedWorkRunning());
+
+        // Work that runs until it is told to stop hears "Otkazi" and ends.
+        auto loopStarted = std::make_shared<std::atomic<bool>>(false);
+        auto loopEnded = std::make_shared<std::atomic<bool>>(false);
+        {
+            WhenProgressShows cancel([&](QProgressDialog* progress) {
+                while (!*loopStarted)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                clickOtkazi(progress);
+            });
+            QVERIFY(
+                !BackgroundWork::run(&window, {}, [loopStarted, loopEnded](WorkControl& control) {
+                    *loopStarted = true;
+                    while (!control.isCancelled())
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    *loopEnded = true;
+                }));
+            QVERIFY(cancel.shown());
+        }
+        QTRY_VERIFY(*loopEnded);
+        QTRY_VERIFY(!BackgroundWork::abandonedWorkRunning());
     }
 
     // "Dodaj Sve" or another source CD asked for while a listing loads waits for the load:

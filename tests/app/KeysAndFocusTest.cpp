@@ -113,6 +113,17 @@ private slots:
         QVERIFY(w.cmdDodaj->isDefault());
     }
 
+    // A mnemonic clicks at once, as Enter does, so a key typed right after it comes after the
+    // click: Alt+S and Down adds the files shown, not those of the next source CD.
+    void mnemonicsClickAtOnce()
+    {
+        frmzBIRNIK& w = startActive();
+        QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(w.order().count(), 3);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::AltModifier);
+        QCOMPARE(w.order().count(), 0);
+    }
+
     void deleteInTheOrderRemovesTheSelectedItems()
     {
         frmzBIRNIK& w = startActive();

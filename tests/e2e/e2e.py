@@ -557,14 +557,48 @@ def read_through_atspi(s):
 
 
 @scenario
+def capacity_of_700_mb_warns_once_past_it(s):
+    # 699.1023 MB fits a 700 MB CD; one KiB more than 700 MB does not.
+    make_shop(s.shop, [[("a.DAT", "400.0000"), ("b.DAT", "299.1023")], [("c.mp3", "000.0002")]])
+    program = s.start()
+    program.tab_to("cmdOpcije")  # "Opcije" has no mnemonic
+    program.keys(program.main_window(), "space")
+    options = program.wait_window("Opcije")
+    # The capacity is the dialog's last stop: Shift+Tab from the first reaches it.
+    program.keys(options, "shift+Tab", "Down", "Return")
+    program.wait_gone(options, "Opcije", after="choosing 700 MB")
+    program.press("alt+s")
+    program.expect_no_window("Previse datoteka izabrano")
+    program.tab_to("cmbCDovi")
+    program.keys(program.main_window(), "Down")
+    program.press("alt+s")
+    program.answer("Previse datoteka izabrano", "Return")
+    settings = configparser.ConfigParser()
+    settings.read(s.settings_file)
+    if settings.get("Kapacitet", "MB", fallback=None) != "700":
+        raise Failure(f"{s.settings_file} does not hold Kapacitet/MB=700")
+    save_order(program, s.shop / "narudzba.txt")
+    expect_file(program, s.shop / "narudzba.txt", order_lines(
+        [("CD 001", "D:\\CD1\\a.DAT", "400.0000"), ("CD 001", "D:\\CD1\\b.DAT", "299.1023"),
+         ("CD 002", "D:\\CD2\\c.mp3", "000.0002")]))
+    program.exit_with_izlaz()
+
+
+def make_shop_with_a_large_second_cd(shop, millions):
+    # Source CD 1 is the rock CD; source CD 2 holds millions of short records, so that its
+    # load shows the progress dialog.
+    make_shop(shop, [ROCK])
+    (shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
+    (shop / "PlayLists" / "Muzika 002.kat").write_bytes(
+        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * millions)
+
+
+@scenario
 def cancelling_a_large_listing(s):
     # Source CD 2 is large enough (twelve million short records, about 2 s to load) that
     # loading it shows the progress dialog; the window answers Esc there while the listing
     # loads, and everything stays as it was.
-    make_shop(s.shop, [ROCK])
-    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
-    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
-        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * 12)
+    make_shop_with_a_large_second_cd(s.shop, millions=12)
     program = s.start()
     program.keys(program.main_window(), "Down")
     program.answer("Ucitavanje", "Escape")
@@ -580,10 +614,7 @@ def cancelling_a_large_listing(s):
 def keys_typed_ahead_of_a_long_load(s):
     # Down starts a load that shows the progress dialog; "Dodaj Sve", typed at once, waits for
     # the load and adds the new source CD's files: more than an order can hold.
-    make_shop(s.shop, [ROCK])
-    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
-    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
-        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * 4)
+    make_shop_with_a_large_second_cd(s.shop, millions=4)
     program = s.start()
     program.keys(program.main_window(), "Down", "alt+s")
     program.answer("Previse datoteka izabrano", "Return")
@@ -594,10 +625,7 @@ def keys_typed_ahead_of_a_long_load(s):
 def escape_stops_a_long_search_at_once(s):
     # One source CD of twelve million names: the search shows its progress dialog, Esc there
     # ends the wait, and the window answers at once while the search runs down.
-    make_shop(s.shop, [ROCK])
-    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
-    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
-        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * 12)
+    make_shop_with_a_large_second_cd(s.shop, millions=12)
     program = s.start()
     program.press("alt+n")
     finder = program.wait_window("Pronadjite datoteku")

@@ -37,6 +37,18 @@ private slots:
         model.change({}, {model.count()}, wide);
         QCOMPARE(model.at(model.count() - 1), rows[6]);
 
+        // Rows kept as text stay whole when one set of rows is appended to another that
+        // holds such rows already.
+        const FileRow other{QStringLiteral("CD 002: 中.mp3"), QStringLiteral("D:\\中.mp3"),
+                            "001.0000"};
+        FileRowsModel more;
+        more.setRows({rows[0], other});
+        PackedRows both = model.packed();
+        both.append(more.packed());
+        QCOMPARE(both.count(), model.count() + 2);
+        QCOMPARE(both.at(model.count() - 1), rows[6]);
+        QCOMPARE(both.at(model.count() + 1), other);
+
         // The total reads every size where it stands; the ones that are no number are named.
         const SizeSum sum = sumSizes(model.packed());
         QCOMPARE(sum.invalidPositions, QList<int>({2, 5}));
