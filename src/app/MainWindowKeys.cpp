@@ -8,11 +8,7 @@
 
 void frmzBIRNIK::createKeys()
 {
-    // Delete in the order removes the selected items, as "< &Izbrisi" does.
-    auto* remove =
-        new QShortcut(QKeySequence::Delete, lstCDNarucen, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(remove, &QShortcut::activated, this, &frmzBIRNIK::cmdIzbrisi_Click);
-
+    // Delete, Alt+Up and Alt+Down in the order, undo and redo are the order menu's actions.
     const auto key = [this](QKeySequence keys, QPushButton* button, void (frmzBIRNIK::*handler)()) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, handler);
@@ -24,7 +20,6 @@ void frmzBIRNIK::createKeys()
     // Through the same way out as "Izlaz".
     key(QKeySequence(Qt::CTRL | Qt::Key_Q), cmdIzlaz, &frmzBIRNIK::cmdIzlaz_Click);
     key(QKeySequence(Qt::Key_F1), cmdAbout, &frmzBIRNIK::cmdAbout_Click);
-    // Undo and redo are the order menu's actions, with their keys.
     const QString bringsBack = QStringLiteral("Ctrl+Z vraca izbrisane datoteke.");
     cmdIzbrisi->setToolTip(QStringLiteral("Del u narudzbi. ") + bringsBack);
     cmdIzbrisiSve->setToolTip(bringsBack);

@@ -2,6 +2,7 @@
 #include "frmzBIRNIK.h"
 
 #include "BatchQuestions.h"
+#include "FileListView.h"
 #include "OrderFillBar.h"
 #include "OrderMenu.h"
 #include "dialogs/FormColours.h"
@@ -17,23 +18,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
-
-// The selected rows of a list in ascending order, gathered from the selection's ranges so
-// that a selection of every other row of a long list costs one pass.
-QList<int> selectedPositions(const QListView* list)
-{
-    QList<int> positions;
-    for (const QItemSelectionRange& range : list->selectionModel()->selection()) {
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            positions.append(row);
-    }
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    return positions;
-}
 
 void setTextColour(QLabel* label, const QColor& colour)
 {
@@ -90,7 +76,7 @@ void frmzBIRNIK::cmdDodajSve_Click()
     addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }}, cmdDodajSve);
 }
 
-void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* button)
+void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* button, int row)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     AddingResult result;
@@ -99,7 +85,7 @@ void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* but
             PreviousOrders previous{m_previousOrders,
                                     consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
             result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous,
-                                batch.prompts(), stepName(button));
+                                batch.prompts(), stepName(button), row);
         },
         QStringLiteral("dodavanje datoteka u narudzbu"));
     // The batch's closing lines follow the updated count and total.
@@ -161,8 +147,13 @@ void frmzBIRNIK::connectOrder()
     connect(&m_order, &OrderDocument::capacityExceeded, this, &frmzBIRNIK::warnOverCapacity);
     connect(&m_order, &OrderDocument::overCapacityChanged, this, &frmzBIRNIK::showOrderCapacity);
     connect(&m_order, &OrderDocument::modifiedChanged, this, &QWidget::setWindowModified);
-    connect(&m_order, &OrderDocument::rowsPutBack, this, &frmzBIRNIK::selectOrderRows);
-    m_orderMenu = new OrderMenu(m_order, lstCDNarucen, this);
+    connect(&m_order, &OrderDocument::rowsPutBack, this,
+            [this](const QList<int>& positions) { selectOrderRows(positions); });
+    m_orderMenu = new OrderMenu(m_order, lstCDNarucen, this, cmdIzbrisi, cmdIzbrisiSve);
+    connect(m_orderMenu->remove(), &QAction::triggered, this, &frmzBIRNIK::cmdIzbrisi_Click);
+    connect(m_orderMenu->removeAll(), &QAction::triggered, this, &frmzBIRNIK::cmdIzbrisiSve_Click);
+    connect(m_orderMenu->moveUp(), &QAction::triggered, this, &frmzBIRNIK::moveOrderUp);
+    connect(m_orderMenu->moveDown(), &QAction::triggered, this, &frmzBIRNIK::moveOrderDown);
     connect(m_orderMenu->undo(), &QAction::triggered, this, &frmzBIRNIK::undoOrder);
     connect(m_orderMenu->redo(), &QAction::triggered, this, &frmzBIRNIK::redoOrder);
 }
@@ -192,9 +183,9 @@ void frmzBIRNIK::showOrderCapacity(bool over)
         setTextColour(label, over ? overCapacityRed() : palette().color(QPalette::ButtonText));
 }
 
-// Rows that an undo or a redo put back are selected, the first is current and in view, so
-// that removing works on them at once.
-void frmzBIRNIK::selectOrderRows(const QList<int>& ascendingPositions)
+// Rows that an undo or a redo put back, or that moved, are selected, the first (or current)
+// is current and in view, so that removing works on them at once.
+void frmzBIRNIK::selectOrderRows(const QList<int>& ascendingPositions, int current)
 {
     const QAbstractItemModel* rows = m_order.itemModel();
     QItemSelection selection;
@@ -208,7 +199,7 @@ void frmzBIRNIK::selectOrderRows(const QList<int>& ascendingPositions)
         start = end + 1;
     }
     QItemSelectionModel* selected = lstCDNarucen->selectionModel();
-    const QModelIndex first = rows->index(ascendingPositions.first(), 0);
+    const QModelIndex first = rows->index(current < 0 ? ascendingPositions.first() : current, 0);
     selected->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     selected->select(selection, QItemSelectionModel::ClearAndSelect);
     lstCDNarucen->scrollTo(first);

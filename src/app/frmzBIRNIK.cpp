@@ -54,6 +54,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     setTabOrder();
     createKeys();
     createMenus();
+    createDragAndDrop();
     clickMnemonicsAtOnce(this);
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls

@@ -2,6 +2,7 @@
 
 #include "BackgroundWork.h"
 #include "ElidedLabel.h"
+#include "FileListView.h"
 #include "PlatformServices.h"
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
@@ -72,6 +73,9 @@ public slots:
     // The order's undo and redo: Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and the order list's menu.
     void undoOrder();
     void redoOrder();
+    // The selected order items one place up or down: Alt+Up and Alt+Down in the order list.
+    void moveOrderUp();
+    void moveOrderDown();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -85,6 +89,8 @@ private:
     void setTabOrder();
     void createKeys();
     void createMenus();
+    // Dragging files into the order, and order items to another place in it.
+    void createDragAndDrop();
     // The file list's entry at the position is in the order: the duplicate test would refuse it.
     bool isOrdered(int position) const;
     QSizeF minimumOuterSize() const;
@@ -97,9 +103,13 @@ private:
     void showOrderTotal();
     void showOrderCapacity(bool over);
     void warnOverCapacity();
-    void selectOrderRows(const QList<int>& ascendingPositions);
-    // Adds file list entries as one batch, made by button.
-    void addEntries(const AddingEntries& entries, const QPushButton* button);
+    // Selects the rows; the row at current (or else the first) is current.
+    void selectOrderRows(const QList<int>& ascendingPositions, int current = -1);
+    // Adds file list entries as one batch, made by button, at row or at the end.
+    void addEntries(const AddingEntries& entries, const QPushButton* button, int row = -1);
+    void moveOrderRows(OrderDocument::Direction direction);
+    // Rows dragged from the file list are added before row; from the order, moved there.
+    void dropRows(FileListView* source, const QList<int>& positions, int row);
     // Names, roles and relations for screen readers.
     void describeForAssistiveTools();
     void describeCapacity(double totalBytes);
@@ -125,8 +135,8 @@ private:
 public:
     // Controls, named as the window's design names them.
     QComboBox* cmbCDovi;
-    QListView* lstCD;
-    QListView* lstCDNarucen;
+    FileListView* lstCD;
+    FileListView* lstCDNarucen;
     QPushButton* cmdDodaj;
     QPushButton* cmdDodajSve;
     QPushButton* cmdIzbrisi;

@@ -79,17 +79,39 @@ void OrderDocument::remove(const QList<int>& ascendingPositions, const QString& 
     perform({name, ascendingPositions, model().packed().at(ascendingPositions), {}, {}});
 }
 
-void OrderDocument::move(const QList<int>& ascendingPositions, int destinationRow,
-                         const QString& name)
+QList<int> OrderDocument::move(const QList<int>& ascendingPositions, int destinationRow,
+                               const QString& name)
 {
     const auto before =
         std::lower_bound(ascendingPositions.begin(), ascendingPositions.end(), destinationRow);
     const int first = destinationRow - int(before - ascendingPositions.begin());
-    const QList<int> placed = run(first, int(ascendingPositions.size()));
+    return place(ascendingPositions, run(first, int(ascendingPositions.size())), name);
+}
+
+QList<int> OrderDocument::moveOnePlace(const QList<int>& ascendingPositions, Direction direction,
+                                       const QString& name)
+{
+    QList<int> placed(ascendingPositions.size());
+    if (direction == Direction::Up) {
+        int free = 0;
+        for (qsizetype i = 0; i < ascendingPositions.size(); ++i)
+            free = (placed[i] = qMax(ascendingPositions[i] - 1, free)) + 1;
+    } else {
+        int free = count() - 1;
+        for (qsizetype i = ascendingPositions.size() - 1; i >= 0; --i)
+            free = (placed[i] = qMin(ascendingPositions[i] + 1, free)) - 1;
+    }
+    return place(ascendingPositions, placed, name);
+}
+
+QList<int> OrderDocument::place(const QList<int>& ascendingPositions, const QList<int>& placed,
+                                const QString& name)
+{
     if (placed == ascendingPositions)
-        return;
+        return placed;
     const PackedRows rows = model().packed().at(ascendingPositions);
     perform({name, ascendingPositions, rows, placed, rows});
+    return placed;
 }
 
 void OrderDocument::empty(const QString& name)

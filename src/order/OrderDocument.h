@@ -56,8 +56,18 @@ public:
     int restore(const QList<FileRow>& rows);
     void remove(const QList<int>& ascendingPositions, const QString& name = {});
     // Moves the rows so that they stand together before destinationRow (a position of the
-    // order as it was; count() moves them to the end).
-    void move(const QList<int>& ascendingPositions, int destinationRow, const QString& name = {});
+    // order as it was; count() moves them to the end). Returns where they stand now.
+    QList<int> move(const QList<int>& ascendingPositions, int destinationRow,
+                    const QString& name = {});
+    enum class Direction
+    {
+        Up,
+        Down
+    };
+    // Moves each of the rows one place up or down; rows already packed against the top (or
+    // the bottom) stay. Returns where they stand now. A move that changes nothing is no step.
+    QList<int> moveOnePlace(const QList<int>& ascendingPositions, Direction direction,
+                            const QString& name = {});
     void empty(const QString& name = {});
 
     // A batch of adding joins the order in pieces, before each question the customer is
@@ -94,6 +104,9 @@ signals:
 
 private:
     void perform(OrderStep step, bool opened = false);
+    // Takes the rows out and puts them back at the ascending positions placed.
+    QList<int> place(const QList<int>& ascendingPositions, const QList<int>& placed,
+                     const QString& name);
     // firstNew: the first row the operation brought in (count() when none).
     void report(bool mayWarn, bool rowsChanged, int firstNew);
     QList<FileRow> fitting(const QList<FileRow>& rows) const;

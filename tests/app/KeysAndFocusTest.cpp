@@ -144,6 +144,46 @@ private slots:
         QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("1"));
     }
 
+    // Alt+Up and Alt+Down in the order move the selected items one place, each one step, and
+    // keep them selected and the current item current; at the edge they make no step.
+    // Elsewhere Alt+Down is no key of the order, and in the chooser it opens its list.
+    void altUpAndDownMoveTheOrderItems()
+    {
+        frmzBIRNIK& w = startActive();
+        w.cmdDodajSve_Click();
+        const QStringList all = f->texts(w.order().model());
+        auto* undo = w.findChild<QAction*>(QStringLiteral("actPonisti"));
+        w.lstCDNarucen->setFocus();
+        QItemSelectionModel* selection = w.lstCDNarucen->selectionModel();
+        selection->select(w.order().model().index(1, 0), QItemSelectionModel::Select);
+        selection->setCurrentIndex(w.order().model().index(2, 0), QItemSelectionModel::Select);
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(f->texts(w.order().model()), QStringList({all[1], all[2], all[0]}));
+        QCOMPARE(selection->selectedRows().size(), 2);
+        QVERIFY(selection->isRowSelected(0) && selection->isRowSelected(1));
+        QCOMPARE(w.lstCDNarucen->currentIndex().row(), 1);
+        QCOMPARE(undo->text(), QStringLiteral("Ponisti: Pomjeri gore"));
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Up, Qt::AltModifier);
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(f->texts(w.order().model()), all);
+        QVERIFY(selection->isRowSelected(1) && selection->isRowSelected(2));
+        QCOMPARE(w.lstCDNarucen->currentIndex().row(), 2);
+        QCOMPARE(undo->text(), QStringLiteral("Ponisti: Pomjeri dolje"));
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->texts(w.order().model()), all);
+        QCOMPARE(undo->text(), QStringLiteral("Ponisti: Dodaj Sve"));
+
+        w.lstCD->setFocus();
+        w.lstCD->setCurrentIndex(w.files().index(0, 0));
+        QTest::keyClick(w.lstCD, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(f->texts(w.order().model()), all);
+        w.cmbCDovi->setFocus();
+        QTest::keyClick(w.cmbCDovi, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(w.cmbCDovi->view()->isVisible());
+        w.cmbCDovi->hidePopup();
+    }
+
     void ctrlKeysAndF1RunTheirCommands()
     {
         frmzBIRNIK& w = startActive();

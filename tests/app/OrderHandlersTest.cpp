@@ -5,9 +5,11 @@
 #include "orderfile/OrderFileReader.h"
 #include "platform/qt/ColourValue.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QMimeData>
 #include <QTest>
 
 namespace {
@@ -22,6 +24,28 @@ void select(QListView* list, const QList<int>& rows, int current)
         selection->select(list->model()->index(row, 0), QItemSelectionModel::Select);
     selection->setCurrentIndex(current < 0 ? QModelIndex() : list->model()->index(current, 0),
                                QItemSelectionModel::NoUpdate);
+}
+
+// Drops the selected rows of from over the row of to at position (below the last row for
+// position == count), as the end of a drag delivers them.
+void dropRows(FileListView* from, FileListView* to, int position)
+{
+    const int count = to->model()->rowCount();
+    const QPoint at =
+        position < count
+            ? to->visualRect(to->model()->index(position, 0)).topLeft() + QPoint(10, 2)
+            : to->visualRect(to->model()->index(count - 1, 0)).bottomLeft() + QPoint(10, 10);
+    const std::unique_ptr<QMimeData> rows(from->selectionData());
+    const Qt::DropActions action = from == to ? Qt::MoveAction : Qt::CopyAction;
+    QDragEnterEvent enter(at, action, rows.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(to->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(at, action, rows.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(to->viewport(), &move);
+    QCOMPARE(move.dropAction(), Qt::DropAction(int(action)));
+    QDropEvent drop(at, action, rows.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(to->viewport(), &drop);
+    QVERIFY(drop.isAccepted());
 }
 
 QColor textColour(const QLabel* label)
@@ -77,6 +101,48 @@ private slots:
         w.cmbCDovi->setCurrentIndex(-1);
         w.cmdDodajSve_Click();
         QCOMPARE(w.order().model().at(3).text, QStringLiteral("CD 000: B.MP3"));
+    }
+
+    // Files dragged into the order are added at the drop row, as "&Dodaj >" adds them; the
+    // boxes open once the drag is over. Order items dragged within the order move, one step.
+    void draggingAddsAtTheDropRowAndMoves()
+    {
+        frmzBIRNIK& w = startShop({{"D:\\m\\a.mp3,001.0000", "D:\\m\\b.mp3,001.0000",
+                                    "D:\\m\\c.mp3,001.0000", "D:\\m\\d.mp3,001.0000"}});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        select(w.lstCD, {0, 3}, 0);
+        w.cmdDodaj_Click();
+        bool boxDuringDrop = false;
+        bool dropping = true;
+        f->prompts.whileShown = [&](const FakePrompts::Shown&) { boxDuringDrop |= dropping; };
+        select(w.lstCD, {0, 1, 2}, 0);
+        dropRows(w.lstCD, w.lstCDNarucen, 1);
+        dropping = false;
+        QCOMPARE(w.order().count(), 2);
+        QTRY_COMPARE(w.order().count(), 4);
+        QCOMPARE(f->texts(w.order().model()),
+                 QStringList({"CD 001: a.mp3", "CD 001: b.mp3", "CD 001: c.mp3", "CD 001: d.mp3"}));
+        QCOMPARE(f->prompts.titles(), QStringList{kDuplicateTitle});
+        QVERIFY(!boxDuringDrop);
+        QCOMPARE(w.order().undoName(), QStringLiteral("Dodaj"));
+        QCOMPARE(w.lstCD->model()->rowCount(), 4);
+
+        // Below the last item: appended. A drag never takes a row out of the file list.
+        w.order().remove({3});
+        select(w.lstCD, {3}, 3);
+        dropRows(w.lstCD, w.lstCDNarucen, w.order().count());
+        QTRY_COMPARE(w.order().count(), 4);
+        QCOMPARE(w.order().model().at(3).text, QStringLiteral("CD 001: d.mp3"));
+        QCOMPARE(w.files().count(), 4);
+
+        select(w.lstCDNarucen, {0, 2}, 2);
+        dropRows(w.lstCDNarucen, w.lstCDNarucen, 4);
+        QTRY_COMPARE(w.order().undoName(), QStringLiteral("Pomjeri"));
+        QCOMPARE(f->texts(w.order().model()),
+                 QStringList({"CD 001: b.mp3", "CD 001: d.mp3", "CD 001: a.mp3", "CD 001: c.mp3"}));
+        QCOMPARE(w.lstCDNarucen->selectionModel()->selectedRows().size(), 2);
+        QCOMPARE(w.lstCDNarucen->currentIndex().row(), 3);
     }
 
     void labelsOfSearchResultsAndOwnCdPrefixes()

@@ -13,6 +13,8 @@ enum class Operation
     Insert,
     Remove,
     Move,
+    MoveUp,
+    MoveDown,
     Empty,
     Open
 };
@@ -83,6 +85,12 @@ private slots:
             << "b d a c" << false << QList<int>{0, 2};
         QTest::newRow("move up") << "a=1 b=1 c=1 d=1" << Operation::Move << QList<int>{3, 0} << ""
                                  << "d a b c" << false << QList<int>{3};
+        QTest::newRow("one place up, the rows at the top stay")
+            << "a=1 b=1 c=1 d=1 e=1" << Operation::MoveUp << QList<int>{0, 1, 3} << ""
+            << "a b d c e" << false << QList<int>{0, 1, 3};
+        QTest::newRow("one place down, the last row stays")
+            << "a=1 b=1 c=1 d=1 e=1" << Operation::MoveDown << QList<int>{1, 4} << ""
+            << "a c b d e" << false << QList<int>{1, 4};
         QTest::newRow("empty, over 650") << "a=700" << Operation::Empty << none << ""
                                          << "" << false << QList<int>{0};
         QTest::newRow("open into an order") << "a=1" << Operation::Open << none << "b=1 c=1"
@@ -126,6 +134,14 @@ private slots:
             order.move(positions.first(positions.size() - 1), positions.last(),
                        QStringLiteral("Pomjeri"));
             break;
+        case Operation::MoveUp:
+            QCOMPARE(order.moveOnePlace(positions, OrderDocument::Direction::Up),
+                     QList<int>({0, 1, 2}));
+            break;
+        case Operation::MoveDown:
+            QCOMPARE(order.moveOnePlace(positions, OrderDocument::Direction::Down),
+                     QList<int>({2, 4}));
+            break;
         case Operation::Empty:
             order.empty(QStringLiteral("Izbrisi Sve"));
             break;
@@ -167,6 +183,10 @@ private slots:
         QVERIFY(!order.isModified());
         order.add(rowsOf("b=1"), QStringLiteral("Dodaj Sve"));
         QVERIFY(order.isModified());
+        // A move at the edge that changes nothing is no step.
+        order.moveOnePlace({0}, OrderDocument::Direction::Up, QStringLiteral("Pomjeri gore"));
+        order.moveOnePlace({1}, OrderDocument::Direction::Down, QStringLiteral("Pomjeri dolje"));
+        order.move({0, 1}, 2, QStringLiteral("Pomjeri"));
         QCOMPARE(order.undoName(), QStringLiteral("Dodaj Sve"));
         order.undo();
         QVERIFY(!order.isModified());
