@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -173,6 +174,22 @@ private slots:
         QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->texts(w.order().model()), all);
         QCOMPARE(undo->text(), QStringLiteral("Ponisti: Dodaj Sve"));
+
+        // The order list's menu: the steps' names, each with its key.
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (const QAction* entry : menu ? menu->actions() : QList<QAction*>()) {
+                if (!entry->isSeparator())
+                    entries << entry->text() + u'|' + entry->shortcut().toString();
+            }
+            if (menu)
+                menu->close();
+        });
+        emit w.lstCDNarucen->customContextMenuRequested({5, 5});
+        QCOMPARE(entries, QStringList({"Izbrisi|Del", "Izbrisi Sve\tAlt+Z|", "Pomjeri gore|Alt+Up",
+                                       "Pomjeri dolje|Alt+Down", "Ponisti: Dodaj Sve|Ctrl+Z",
+                                       "Ponovi: Pomjeri gore|Ctrl+Shift+Z"}));
 
         w.lstCD->setFocus();
         w.lstCD->setCurrentIndex(w.files().index(0, 0));

@@ -700,6 +700,21 @@ def delete_key_and_enter_on_a_focused_button(s):
 
 
 @scenario
+def alt_up_moves_the_last_item_up(s):
+    make_shop(s.shop, [ROCK])
+    program = s.start()
+    program.press("alt+s")
+    program.tab_to("lstCDNarucen")
+    # The first key makes the first item current, End the last.
+    program.keys(program.main_window(), "Down", "End", "alt+Up")
+    save_order(program, s.shop / "narudzba.txt")
+    items = rock_order()
+    expect_file(program, s.shop / "narudzba.txt",
+                order_lines(items[:-2] + [items[-1], items[-2]]))
+    program.exit_with_izlaz()
+
+
+@scenario
 def command_line_help_version_and_shop_folder(s):
     # Help and version need no display.
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
