@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace {
@@ -85,11 +86,23 @@ void frmzBIRNIK::cmdDodajSve_Click()
     addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }});
 }
 
-void frmzBIRNIK::addEntries(const AddingEntries& entries)
+void frmzBIRNIK::addEntries(AddingEntries entries)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     const int before = m_order.count();
     AddingResult result;
+    // Adding asks its questions on the window's thread, so a long batch shows its progress
+    // from there, at the same moments as other long work.
+    m_busy = true;
+    const auto over = qScopeGuard([this] {
+        m_busy = false;
+        if (!m_waiting.isEmpty())
+            QMetaObject::invokeMethod(this, &frmzBIRNIK::runWaitingCommands, Qt::QueuedConnection);
+    });
+    BackgroundWork::OnWindowThread progress(
+        this, {QStringLiteral("Dodavanje"), QStringLiteral("Dodajem datoteke u narudzbu...")},
+        entries.count);
+    entries.progress = [&](qsizetype looked) { return progress.update(looked); };
     guarded(
         [&] {
             PreviousOrders previous{m_previousOrders,
@@ -98,6 +111,7 @@ void frmzBIRNIK::addEntries(const AddingEntries& entries)
                 addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
         },
         QStringLiteral("dodavanje datoteka u narudzbu"));
+    progress.finish();
     if (m_order.count() != before)
         orderChanged();
     showOrderCount();

@@ -88,7 +88,7 @@ private:
     bool showSelectedCd();
     void showDetails(QListView* list, const FileRowsModel& rows);
     // Adds file list entries as one batch.
-    void addEntries(const AddingEntries& entries);
+    void addEntries(AddingEntries entries);
     void showOrderCount();
     void setOrderTotalColour(bool over);
     // The blank CD's capacity in bytes, for the check and for the texts that name it.

@@ -86,6 +86,10 @@ AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comb
     previous.index.beginBatch();
     try {
         for (qsizetype i = 0; i < entries.count; ++i) {
+            if (entries.progress && i > 0 && (i & 0x3FF) == 0 && !entries.progress(i)) {
+                result.cancelled = true;
+                break;
+            }
             if (pending.countWithOrder() >= kMaxOrderItems) {
                 result.leftOut = entries.count - i;
                 break;
