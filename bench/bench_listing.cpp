@@ -57,6 +57,24 @@ void loadSourceCd(benchmark::State& state)
         state.SkipWithError("the listing did not load whole");
 }
 
+// The same with a full order of 32 767 of the listing's files, which the file list marks,
+// and the list painted after each load: marks are looked up for the rows on show only.
+void loadSourceCdWithFullOrder(benchmark::State& state)
+{
+    const int fileCount = int(state.range(0));
+    Window w(fileCount);
+    w.window.cmdDodajSve_Click();
+    w.prompts.shown.clear();
+    for (auto _ : state) {
+        w.window.cmbCDovi_Click();
+        w.window.lstCD->viewport()->repaint();
+        benchmark::DoNotOptimize(w.window.files().count());
+    }
+    if (w.window.files().count() != fileCount || w.window.order().count() != kLargestListing ||
+        !w.prompts.shown.isEmpty())
+        state.SkipWithError("the listing did not load whole, or the order is not full");
+}
+
 // The list model as it was: a list of rows of three strings.
 class RowListModel : public QAbstractListModel
 {
@@ -117,6 +135,11 @@ BENCHMARK(loadSourceCdBaseline)
     ->ReportAggregatesOnly();
 BENCHMARK(loadSourceCd)
     ->Arg(kLargestListing)
+    ->Arg(kMillion)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+BENCHMARK(loadSourceCdWithFullOrder)
     ->Arg(kMillion)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

@@ -1,8 +1,9 @@
 // Matches a name against a search pattern: the bytes before the first line feed are the
 // pattern, the rest the name, both windows-1250. Patterns without a character list are
-// checked against a plain dynamic-programming matcher; every pattern must either be refused
-// with a message or match without blowing up.
+// checked against a plain dynamic-programming matcher (letter case and diacritics folded); every
+// pattern must either be refused with a message or match without blowing up.
 #include "listings/SearchPattern.h"
+#include "platform/LetterCase.h"
 #include "platform/TextCodec.h"
 #include "platform/ZbirnikError.h"
 
@@ -28,8 +29,11 @@ bool referenceMatch(const QString& pattern, const QString& name)
             if (j == 0)
                 continue;
             const QChar c = name[j - 1];
+            const char16_t letter = LetterCase::upper(token.unicode());
+            const char16_t capital = LetterCase::upper(c.unicode());
             const bool one = token == u'?' || (token == u'#' && c >= u'0' && c <= u'9') ||
-                             (token != u'#' && token.toUpper() == c.toUpper());
+                             (token != u'#' && (letter == capital ||
+                                                letter == LetterCase::withoutDiacritic(capital)));
             matches[i][j] = one && matches[i - 1][j - 1];
         }
     }

@@ -70,9 +70,15 @@ void frmzBIRNIK::cmdNadjiSve_Click()
         cmdNadjiSve->setEnabled(true);
 }
 
+// The capacity applies once the dialog has closed: a choice that puts the order over it
+// warns as an addition would.
 void frmzBIRNIK::cmdOpcije_Click()
 {
     m_opcije->exec();
+    if (m_opcije->capacity() == m_capacity)
+        return;
+    m_capacity = m_opcije->capacity();
+    SaberiVelicine(1);
 }
 
 // The about box is made for each showing and destroyed when it closes.

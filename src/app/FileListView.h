@@ -13,9 +13,19 @@ class FileListView : public QListView
 public:
     using QListView::QListView;
 
+    // Shows the widget along the bottom edge inside the list's frame, below the rows: the
+    // list keeps its place and size, its rows give up the widget's height.
+    void setBottomWidget(QWidget* widget);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void placeBottomWidget();
+
+    QWidget* m_bottomWidget = nullptr;
 };

@@ -1,8 +1,10 @@
 // The main window's controls as the window's design places them, in twips.
 #include "frmzBIRNIK.h"
 
+#include "CheckMarkDelegate.h"
 #include "ElidedLabel.h"
 #include "FileListView.h"
+#include "OrderFillBar.h"
 #include "dialogs/DesignFont.h"
 #include "dialogs/Twips.h"
 
@@ -25,7 +27,7 @@ template <typename Control> Control* named(Control* control, const QString& name
     return control;
 }
 
-QListView* fileList(QWidget* parent, const QString& name, QAbstractItemModel* model)
+FileListView* fileList(QWidget* parent, const QString& name, QAbstractItemModel* model)
 {
     auto* list = named(new FileListView(parent), name);
     list->setModel(model);
@@ -56,17 +58,33 @@ void frmzBIRNIK::createControls()
     cmbCDovi->setFont(F1());
     Twips::place(cmbCDovi, 120, 800, 5000, 360);
     connect(cmbCDovi, &QComboBox::activated, this, &frmzBIRNIK::cmbCDovi_Click);
+    connect(cmbCDovi, &QComboBox::currentIndexChanged, this, [this] { m_files.marksChanged(); });
 
     lstCD = fileList(this, QStringLiteral("lstCD"), &m_files);
     Twips::place(lstCD, 100, 1300, 2955, 4860);
+    // Files already in the order carry a check mark.
+    lstCD->setItemDelegate(new CheckMarkDelegate(FileRowsModel::MarkedRole, lstCD));
+    m_files.setMarks([this](int position) { return isOrdered(position); });
     // A click shows the entry's details even when it was current already.
     connect(lstCD->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmzBIRNIK::lstCD_Click);
     connect(lstCD, &QListView::clicked, this, &frmzBIRNIK::lstCD_Click);
     connect(lstCD, &QListView::doubleClicked, this, &frmzBIRNIK::lstCD_DblClick);
 
-    lstCDNarucen = fileList(this, QStringLiteral("lstCDNarucen"), &m_order.model());
+    FileListView* orderList = fileList(this, QStringLiteral("lstCDNarucen"), &m_order.model());
+    lstCDNarucen = orderList;
     Twips::place(lstCDNarucen, 6240, 1320, 2955, 4860);
+    // How full the blank CD is, inside the order list's frame.
+    prgPopunjenost = new OrderFillBar;
+    orderList->setBottomWidget(prgPopunjenost);
+    // The marks follow every change of the order, and the label a new source CD gives.
+    const QAbstractItemModel* orderRows = &m_order.model();
+    const auto marksChanged = [this] { m_files.marksChanged(); };
+    connect(orderRows, &QAbstractItemModel::rowsInserted, this, marksChanged);
+    connect(orderRows, &QAbstractItemModel::rowsRemoved, this, marksChanged);
+    connect(orderRows, &QAbstractItemModel::rowsMoved, this, marksChanged);
+    connect(orderRows, &QAbstractItemModel::modelReset, this, marksChanged);
+    connect(orderRows, &QAbstractItemModel::dataChanged, this, marksChanged);
     connect(lstCDNarucen->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmzBIRNIK::lstCDNarucen_Click);
     connect(lstCDNarucen, &QListView::clicked, this, &frmzBIRNIK::lstCDNarucen_Click);

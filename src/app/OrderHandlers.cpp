@@ -2,6 +2,7 @@
 #include "frmzBIRNIK.h"
 
 #include "BatchQuestions.h"
+#include "OrderFillBar.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
@@ -160,5 +161,6 @@ void frmzBIRNIK::cmdIzbrisiSve_Click()
     orderChanged();
     showOrderCount();
     lblCDNarucen_Vrijeme->setText(SizeText::format(0));
+    prgPopunjenost->showFill(0, m_capacity);
     setOrderTotalColour(false);
 }

@@ -1,11 +1,14 @@
 #include "frmzBIRNIK.h"
 
 #include "FirstDialogFolder.h"
+#include "OrderFillBar.h"
 #include "dialogs/FormColours.h"
 #include "dialogs/Twips.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/ShopFiles.h"
 #include "listings/SizeText.h"
+#include "order/OznakaCD.h"
+#include "platform/LetterCase.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/ZbirnikError.h"
@@ -44,6 +47,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     describeForAssistiveTools();
     setTabOrder();
     createKeys();
+    createMenus();
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
@@ -143,6 +147,10 @@ void frmzBIRNIK::readStoredOptions()
                 stored(QStringLiteral("Izabrano"), kind, m_opcije->kindState(kind), 2))
             m_opcije->setKindState(kind, int(*state));
     }
+    m_opcije->setCapacity(DiscCapacities::fromStored(m_platform.settings.read(
+        DiscCapacities::kSection, DiscCapacities::kKey, DiscCapacities::stored(m_capacity))));
+    m_capacity = m_opcije->capacity();
+    prgPopunjenost->showFill(0, m_capacity);
 }
 
 bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress, BackgroundWork::Work work)
@@ -248,11 +256,12 @@ SizeSum frmzBIRNIK::SaberiVelicine(int mode, int firstNamed)
     }
     lblCDNarucen_Vrijeme->setText(caption);
     describeCapacity(sum.bytes);
-    if (sum.bytes > capacityBytes()) {
+    prgPopunjenost->showFill(sum.bytes, m_capacity);
+    if (!m_capacity.fits(sum.bytes)) {
         if (!m_overCapacity) {
             m_platform.prompts.message(
                 QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
-                    .arg(qRound64(capacityBytes() / SizeText::kMebibyte)),
+                    .arg(m_capacity.megabytes),
                 QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
         }
         setOrderTotalColour(true);
@@ -351,6 +360,13 @@ bool frmzBIRNIK::eventFilter(QObject* watched, QEvent* event)
     if (watched == qApp && event->type() == QEvent::Quit)
         m_sessionEnding = true;
     return QWidget::eventFilter(watched, event);
+}
+
+// Compared as the duplicate test compares: the entry's order item, upper-cased.
+bool frmzBIRNIK::isOrdered(int position) const
+{
+    const QString item = OznakaCD(m_files.packed().text(position), cmbCDovi->currentIndex());
+    return m_order.containsUpper(LetterCase::upper(item));
 }
 
 // The order has changed; an empty order has nothing to lose.

@@ -5,6 +5,7 @@
 #include "PlatformServices.h"
 #include "SharedValues.h"
 #include "dialogs/frmNadji.h"
+#include "listings/DiscCapacity.h"
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
 #include "order/OrderAdding.h"
@@ -20,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QListView;
 class QPushButton;
+class OrderFillBar;
 class frmOpcije;
 
 // The main window: the source CD chooser, the file list, the order and their commands.
@@ -48,6 +50,8 @@ public:
     frmOpcije* options() const { return m_opcije; }
     frmNadji* findDialog() const { return m_nadji; }
     bool overCapacity() const { return m_overCapacity; }
+    // The capacity of the blank CD in force, as the options chose it.
+    const DiscCapacity& capacity() const { return m_capacity; }
 
 public slots:
     void Form_Resize();
@@ -82,6 +86,9 @@ private:
     void createControls();
     void setTabOrder();
     void createKeys();
+    void createMenus();
+    // The file list's entry at the position is in the order: the duplicate test would refuse it.
+    bool isOrdered(int position) const;
     QSizeF minimumOuterSize() const;
     void readStoredOptions();
     // Loads the listing of the source CD the chooser shows; false when cancelled.
@@ -91,8 +98,6 @@ private:
     void addEntries(AddingEntries entries);
     void showOrderCount();
     void setOrderTotalColour(bool over);
-    // The blank CD's capacity in bytes, for the check and for the texts that name it.
-    double capacityBytes() const { return SizeText::kCapacityBytes; }
     // Names, roles and relations for screen readers.
     void describeForAssistiveTools();
     void describeCapacity(double totalBytes);
@@ -143,6 +148,7 @@ public:
     QLabel* lblCDNarucen_Vrijeme;
     QLabel* lblVrijeme;
     QLabel* lblUkupnoVrijeme;
+    OrderFillBar* prgPopunjenost;
 
 private:
     PlatformServices m_platform;
@@ -156,6 +162,7 @@ private:
     PreviousOrdersIndex m_previousOrders;
     // The order total is over the capacity (its labels are red).
     bool m_overCapacity = false;
+    DiscCapacity m_capacity = DiscCapacities::kDefault;
     // The source CD whose listing the file list shows, to go back to when a load is
     // cancelled; -1 before the first load.
     int m_listedIndex = -1;

@@ -1,6 +1,7 @@
 #include "frmOpcije.h"
 
 #include "ActivatableLabel.h"
+#include "Accessibility.h"
 #include "CentreOnScreen.h"
 #include "ColourSwatch.h"
 #include "DesignFont.h"
@@ -11,15 +12,18 @@
 #include "platform/qt/ColourValue.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
 constexpr double kSwatchLeft = 2520;
+constexpr double kCapacityRowHeight = 480;
 
 // What a screen reader says for the swatch of a kind, before its colour.
 const char* const kColourNames[2] = {"Boja pjesama", "Boja spotova"};
@@ -29,7 +33,9 @@ const char* const kColourNames[2] = {"Boja pjesama", "Boja spotova"};
 frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidget* parent)
     : QDialog(parent), m_colourPicker(colourPicker), m_settings(settings)
 {
-    setUpFixedDialog(this, QStringLiteral("frmOpcije"), QStringLiteral("Opcije"), 3690, 1875);
+    // The design's client area, made taller by the row of the capacity.
+    setUpFixedDialog(this, QStringLiteral("frmOpcije"), QStringLiteral("Opcije"), 3690,
+                     1875 + kCapacityRowHeight);
     setModal(true);
 
     fraIzlistaj = new QGroupBox(QStringLiteral("Izlistaj:"), this);
@@ -74,11 +80,24 @@ frmOpcije::frmOpcije(CommonDialog& colourPicker, SettingsStore& settings, QWidge
     Twips::place(cmdOK, 2400, 1440, 1215, 375);
     connect(cmdOK, &QPushButton::clicked, this, &frmOpcije::cmdOK_Click);
 
+    // The capacity of the blank CD, on a row of its own below the design's controls.
+    lblKapacitet = new QLabel(QStringLiteral("Kapacitet CD-a:"), this);
+    lblKapacitet->setObjectName(QStringLiteral("lblKapacitet"));
+    Twips::place(lblKapacitet, 120, 1935, 1335, 315);
+    cmbKapacitet = new QComboBox(this);
+    cmbKapacitet->setObjectName(QStringLiteral("cmbKapacitet"));
+    for (const DiscCapacity& choice : DiscCapacities::kChoices)
+        cmbKapacitet->addItem(QStringLiteral("%1 MB").arg(choice.megabytes));
+    Twips::place(cmbKapacitet, 1455, 1905, 1215, 345);
+    lblKapacitet->setBuddy(cmbKapacitet);
+    announceAsChooser(cmbKapacitet, QStringLiteral("Kapacitet CD-a"));
+
     setTabOrder(chkVrstaDat[0], chkVrstaDat[1]);
     setTabOrder(chkVrstaDat[1], cmdOK);
     // The swatches come after the design's stops.
     setTabOrder(cmdOK, lblColor[0]);
     setTabOrder(lblColor[0], lblColor[1]);
+    setTabOrder(lblColor[1], cmbKapacitet);
 }
 
 int frmOpcije::kindState(int kind) const
@@ -116,6 +135,18 @@ void frmOpcije::nameColour(int kind)
                                       QStringLiteral(": ") + colourFromValue(colour(kind)).name());
 }
 
+DiscCapacity frmOpcije::capacity() const
+{
+    return DiscCapacities::kChoices[size_t(qMax(0, cmbKapacitet->currentIndex()))];
+}
+
+void frmOpcije::setCapacity(const DiscCapacity& capacity)
+{
+    const auto* choice =
+        std::find(DiscCapacities::kChoices.begin(), DiscCapacities::kChoices.end(), capacity);
+    cmbKapacitet->setCurrentIndex(int(choice - DiscCapacities::kChoices.begin()));
+}
+
 // A click on the label over a swatch chooses that kind's colour. Cancel keeps the colour.
 void frmOpcije::lblColor_Click(int index)
 {
@@ -128,7 +159,7 @@ void frmOpcije::lblColor_Click(int index)
     }
 }
 
-// The four options are written together, always in this order.
+// The four options are written together, always in this order, and the capacity after them.
 void frmOpcije::cmdOK_Click()
 {
     m_settings.write(QStringLiteral("Boje"), QStringLiteral("1"), QString::number(colour(0)));
@@ -137,6 +168,8 @@ void frmOpcije::cmdOK_Click()
                      QString::number(kindState(0)));
     m_settings.write(QStringLiteral("Izabrano"), QStringLiteral("2"),
                      QString::number(kindState(1)));
+    m_settings.write(DiscCapacities::kSection, DiscCapacities::kKey,
+                     DiscCapacities::stored(capacity()));
     // The chosen options stay live either way; only their storing failed.
     if (!m_settings.flush()) {
         emit settingsNotStored(
@@ -180,7 +213,7 @@ bool frmOpcije::eventFilter(QObject* watched, QEvent* event)
 
 frmOpcije::Options frmOpcije::current() const
 {
-    return {{colour(0), colour(1)}, {kindState(0), kindState(1)}};
+    return {{colour(0), colour(1)}, {kindState(0), kindState(1)}, capacity()};
 }
 
 void frmOpcije::restore(const Options& options)
@@ -189,4 +222,5 @@ void frmOpcije::restore(const Options& options)
         setColour(kind, options.colours[kind]);
         setKindState(kind, options.kindStates[kind]);
     }
+    setCapacity(options.capacity);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ActivatableLabel.h"
+#include "listings/DiscCapacity.h"
 
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QPushButton;
 class ColourSwatch;
@@ -25,12 +27,17 @@ public:
     void setKindState(int kind, int state);
     quint32 colour(int kind) const;
     void setColour(int kind, quint32 value);
+    // The blank CD's capacity; the window applies it once the dialog has closed.
+    DiscCapacity capacity() const;
+    void setCapacity(const DiscCapacity& capacity);
 
     QGroupBox* fraIzlistaj;
     QCheckBox* chkVrstaDat[2];
     ColourSwatch* shpBoja[2];
     ActivatableLabel* lblColor[2];
     QPushButton* cmdOK;
+    QLabel* lblKapacitet;
+    QComboBox* cmbKapacitet;
 
 signals:
     // "OK" could not store the options; the text says where.
@@ -51,6 +58,7 @@ private:
     {
         quint32 colours[2];
         int kindStates[2];
+        DiscCapacity capacity;
     };
     Options current() const;
     // The swatch's label announces the kind and its colour ("Boja pjesama: #000000").

@@ -1,10 +1,18 @@
 #include "FileRowsModel.h"
 
+#include "FileKind.h"
+
 namespace {
 
 // A list row shows at most this many characters: a name of a megabyte would otherwise be
 // laid out whole at every paint. The row itself keeps the whole text.
 constexpr qsizetype kShownCharacters = 1024;
+
+QString shown(const QString& text)
+{
+    return text.size() > kShownCharacters ? QString(text.first(kShownCharacters) + u'\x2026')
+                                          : text;
+}
 
 } // namespace
 
@@ -19,12 +27,13 @@ QVariant FileRowsModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole: {
-        const QString text = m_rows.text(index.row());
-        if (text.size() > kShownCharacters)
-            return QString(text.first(kShownCharacters) + u'\x2026');
-        return text;
-    }
+    case Qt::AccessibleTextRole:
+        return shown(m_rows.text(index.row()));
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return description(index.row());
+    case MarkedRole:
+        return isMarked(index.row());
     case FullPathRole:
         return m_rows.at(index.row()).fullPath;
     case SizeRole:
@@ -32,6 +41,31 @@ QVariant FileRowsModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+QString FileRowsModel::description(int position) const
+{
+    const FileRow row = m_rows.at(position);
+    QString text =
+        shown(row.text) + QStringLiteral("\nVelicina: ") + row.size +
+        QStringLiteral(" MB\nVrsta: ") +
+        (isVideoClip(row.fullPath) ? QStringLiteral("Video spot") : QStringLiteral("MP3 pjesma"));
+    if (isMarked(position))
+        text += QStringLiteral("\nVec u narudzbi");
+    return text;
+}
+
+void FileRowsModel::setMarks(std::function<bool(int position)> isMarked)
+{
+    m_isMarked = std::move(isMarked);
+    marksChanged();
+}
+
+void FileRowsModel::marksChanged()
+{
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1),
+                         {MarkedRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
 }
 
 QList<FileRow> FileRowsModel::rows() const

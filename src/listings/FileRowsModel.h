@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QList>
 #include <QString>
+#include <functional>
 
 // One row of a file list: the shown text with the full path and size text that belong to
 // it. A visible list and its two hidden parallel lists are one sequence of these rows, so
@@ -28,13 +29,20 @@ public:
     enum Role
     {
         FullPathRole = Qt::UserRole + 1,
-        SizeRole
+        SizeRole,
+        // The row is marked: its file is already in the order.
+        MarkedRole
     };
 
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // Which rows are marked. Asked only for the rows on show, so that marks cost nothing
+    // when a list is filled; marksChanged() has them asked again.
+    void setMarks(std::function<bool(int position)> isMarked);
+    void marksChanged();
 
     // Every row, decoded: for lists of order size.
     QList<FileRow> rows() const;
@@ -52,5 +60,10 @@ public:
     void removeAt(const QList<int>& ascendingPositions);
 
 private:
+    // The tool tip of a row, and what a screen reader says of it beyond its text.
+    QString description(int position) const;
+    bool isMarked(int position) const { return m_isMarked && m_isMarked(position); }
+
     PackedRows m_rows;
+    std::function<bool(int)> m_isMarked;
 };

@@ -1,5 +1,6 @@
 #include "SearchPattern.h"
 
+#include "platform/LetterCase.h"
 #include "platform/TextCodec.h"
 #include "platform/ZbirnikError.h"
 
@@ -9,13 +10,7 @@
 
 namespace {
 
-// Most names are plain ASCII: fold those inline and ask the Unicode tables for the rest.
-inline char16_t upper(char16_t c)
-{
-    if (c < 0x80)
-        return c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c;
-    return QChar::toUpper(c);
-}
+using LetterCase::upper;
 
 [[noreturn]] void invalid(QStringView text, const QString& problem)
 {
@@ -94,25 +89,31 @@ qsizetype SearchPattern::compileList(QStringView pattern, qsizetype open, QStrin
     return close;
 }
 
+// A letter typed without its diacritic also matches the letters with one (c matches Č and Ć),
+// outside lists and in a positive list; a negated list excludes only what it names, so
+// "[!A-Z]" still takes "Č".
 bool SearchPattern::tokenMatches(const Token& token, char16_t c) const
 {
     switch (token.kind) {
     case Kind::Literal:
-        return c == token.character;
+        return c == token.character || LetterCase::withoutDiacritic(c) == token.character;
     case Kind::AnyCharacter:
         return true;
     case Kind::Digit:
         return c >= u'0' && c <= u'9';
     case Kind::CharacterSet: {
         const CharacterSet& set = m_sets[size_t(token.set)];
-        bool inList = false;
-        for (const Range& range : set.ranges) {
-            if (c >= range.first && c <= range.last) {
-                inList = true;
-                break;
+        const auto inList = [&set](char16_t x) {
+            for (const Range& range : set.ranges) {
+                if (x >= range.first && x <= range.last)
+                    return true;
             }
-        }
-        return inList != set.negated;
+            return false;
+        };
+        if (set.negated)
+            return !inList(c);
+        const char16_t plain = LetterCase::withoutDiacritic(c);
+        return inList(c) || (plain != c && inList(plain));
     }
     case Kind::Star:
         break;

@@ -12,7 +12,8 @@
 // "?" any one character, "*" any run of characters, "#" one digit, "[list]" one character
 // of the list (single characters and ascending ranges such as A-Z), "[!list]" one character
 // not in it, anything else itself. The whole name must match the whole pattern. Letter case
-// is ignored: pattern and name are compared in their upper-case forms.
+// is ignored: pattern and name are compared in their upper-case forms. A letter typed without
+// a diacritic matches the letters of the code page with one too ("kisa" finds "kiša").
 class SearchPattern
 {
 public:

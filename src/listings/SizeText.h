@@ -10,8 +10,6 @@ namespace SizeText {
 
 constexpr double kMebibyte = 1048576.0;
 constexpr double kKibibyte = 1024.0;
-// The blank CD holds 650 MiB; a total of exactly this much still fits.
-constexpr double kCapacityBytes = 650 * kMebibyte;
 
 // The bytes one size text stands for: the numeric value of its first three characters
 // in MiB plus that of its last four in KiB, each rounded down. nullopt when either part

@@ -4,6 +4,7 @@
 #include "PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
 #include "orderfile/OrderFileWriter.h"
+#include "platform/LetterCase.h"
 
 #include <QSet>
 #include <utility>
@@ -105,7 +106,7 @@ AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comb
             }
             if (!ProvjeriProsleCD(item, previous, shownAfterFlush))
                 continue;
-            const QString upperItem = item.toUpper();
+            const QString upperItem = LetterCase::upper(item);
             if (pending.contains(upperItem)) {
                 shownAfterFlush.reportDuplicate(item);
                 continue;

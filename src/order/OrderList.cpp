@@ -1,13 +1,15 @@
 #include "OrderList.h"
 
+#include "platform/LetterCase.h"
+
 bool OrderList::contains(const QString& itemText) const
 {
-    return m_upperTexts.contains(itemText.toUpper());
+    return m_upperTexts.contains(LetterCase::upper(itemText));
 }
 
 void OrderList::count(const FileRow& row, int delta)
 {
-    const QString key = row.text.toUpper();
+    const QString key = LetterCase::upper(row.text);
     const int total = m_upperTexts.value(key) + delta;
     if (total > 0)
         m_upperTexts.insert(key, total);

@@ -3,6 +3,7 @@
 #include "listings/ImeDatoteke.h"
 #include "listings/OrderItemText.h"
 #include "orderfile/OrderFileReader.h"
+#include "platform/LetterCase.h"
 #include "platform/ZbirnikError.h"
 
 #include <QFileInfo>
@@ -61,7 +62,7 @@ void PreviousOrdersIndex::load(const QString& path, IndexedFile& file)
         OrderFileRecords records(OrderFileRecords::readFile(path), path);
         Record fields;
         while (records.next(fields))
-            file.names.insert(ImeDatoteke(fields[1]).toUpper());
+            file.names.insert(LetterCase::upper(ImeDatoteke(fields[1])));
     } catch (const ZbirnikError& error) {
         file.fault = error.message();
     }
@@ -81,5 +82,5 @@ QStringList consultedPaths(const QStringList& ProsliCD, int BrojProslihCD)
 
 QString wantedName(const QString& item)
 {
-    return OrderItemText::nameOf(item).toString().toUpper();
+    return LetterCase::upper(OrderItemText::nameOf(item));
 }

@@ -97,11 +97,13 @@ private slots:
             "Ukupno MB izabrano: 006.0000");
         row("main", "lblPjesma", QAccessible::StaticText, "Izabrana datoteka: b.mp3");
         row("main", "lblVrijeme", QAccessible::StaticText, "Velicina izabrane datoteke: 002.0000");
+        row("main", "prgPopunjenost", QAccessible::ProgressBar, "Popunjenost CD-a");
         every("find");
         row("find", "txtNadji", QAccessible::EditableText, "Tekst za trazenje:");
         every("options");
         row("options", "lblColor(0)", QAccessible::Button, "Boja pjesama: #000000");
         row("options", "lblColor(1)", QAccessible::Button, "Boja spotova: #400000");
+        row("options", "cmbKapacitet", QAccessible::ComboBox, "Kapacitet CD-a");
         every("about");
         row("about", "Label1", QAccessible::Link, "http://cd.example.org");
         row("about", "lblWebMade", QAccessible::Link, "http://dev.example.org");

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "app/OrderFillBar.h"
 #include "common/TestRegistry.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmOpcije.h"
@@ -143,8 +144,8 @@ private slots:
         });
         window.cmdOpcije_Click();
         QVERIFY(wasModal);
-        QCOMPARE(f->settings.writes,
-                 QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1", "Izabrano/2=0"}));
+        QCOMPARE(f->settings.writes, QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1",
+                                                  "Izabrano/2=0", "Kapacitet/MB=650"}));
         // The file list is reloaded only when a source CD is next chosen.
         QCOMPARE(f->texts(window.files()), QStringList({"Prva pjesma.mp3", "Spot.DAT"}));
         window.cmbCDovi_Click();
@@ -158,6 +159,53 @@ private slots:
         QCOMPARE(f->prompts.titles(), QStringList{"Greska"});
         QVERIFY(f->prompts.shown[0].text.contains(QStringLiteral("zbirnik.ini")));
         QCOMPARE(window.options()->kindState(1), 1);
+    }
+
+    // The stored capacity is in force from the start; a new one applies once the dialog has
+    // closed with OK, and warns as an addition would. The close box keeps the old one.
+    void capacityAppliesWhenTheDialogClosesWithOk()
+    {
+        f = std::make_unique<MainWindowFixture>();
+        f->writeShop({{"D:\\a.mp3,400.0000", "D:\\b.mp3,280.0000"}});
+        f->settings.values.insert(QStringLiteral("Kapacitet/MB"), QStringLiteral("700"));
+        frmzBIRNIK& window = f->start();
+        window.cmdDodajSve_Click();
+        QVERIFY(f->prompts.shown.isEmpty());
+        QCOMPARE(window.prgPopunjenost->text(), QStringLiteral("Slobodno: 020.0000 MB od 700 MB"));
+
+        // The boxes shown while the dialog was open.
+        qsizetype shownWhileOpen = -1;
+        const auto choose = [&](int index, bool ok) {
+            const qsizetype before = f->prompts.shown.size();
+            QTimer::singleShot(0, [&, index, ok, before] {
+                frmOpcije* options = window.options();
+                options->findChild<QComboBox*>(QStringLiteral("cmbKapacitet"))
+                    ->setCurrentIndex(index);
+                shownWhileOpen = f->prompts.shown.size() - before;
+                if (ok)
+                    QTest::mouseClick(options->cmdOK, Qt::LeftButton);
+                else
+                    options->close();
+            });
+            window.cmdOpcije_Click();
+        };
+        choose(0, false);
+        QCOMPARE(window.capacity().megabytes, 700);
+        QVERIFY(f->prompts.shown.isEmpty() && f->settings.writes.isEmpty());
+
+        choose(0, true);
+        QCOMPARE(shownWhileOpen, 0);
+        QCOMPARE(f->prompts.titles(), QStringList{QStringLiteral("Previse datoteka izabrano")});
+        QCOMPARE(f->prompts.shown[0].text,
+                 QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je 650 MB"));
+        QCOMPARE(f->settings.writes.last(), QStringLiteral("Kapacitet/MB=650"));
+        QVERIFY(window.overCapacity());
+        QCOMPARE(window.prgPopunjenost->text(), QStringLiteral("Previse: 030.0000 MB"));
+
+        // Back to a size the order fits: the colours return, with no box.
+        choose(2, true);
+        QCOMPARE(f->prompts.shown.size(), 1);
+        QVERIFY(!window.overCapacity());
     }
 
     void aboutBoxIsMadeForEachShowing()

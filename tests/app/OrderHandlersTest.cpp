@@ -173,6 +173,49 @@ private slots:
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
     }
 
+    // A file of the file list is marked while its order item is in the order, compared as the
+    // duplicate test compares; its tool tip and accessible description say so.
+    void marksFollowTheOrder()
+    {
+        frmzBIRNIK& w =
+            startShop({{"D:\\m\\a.mp3,001.0000", "D:\\m\\b.DAT,002.0000", "D:\\m\\c.mp3,003.0512"},
+                       {"D:\\n\\a.mp3,001.0000"}});
+        const auto marked = [&] {
+            QList<int> rows;
+            for (int row = 0; row < w.files().count(); ++row) {
+                if (w.lstCD->model()->index(row, 0).data(FileRowsModel::MarkedRole).toBool())
+                    rows << row;
+            }
+            return rows;
+        };
+        QCOMPARE(marked(), QList<int>());
+        select(w.lstCD, {0, 1}, 1);
+        w.cmdDodaj_Click();
+        QCOMPARE(marked(), QList<int>({0, 1}));
+        const QModelIndex b = w.lstCD->model()->index(1, 0);
+        QCOMPARE(b.data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("b.DAT\nVelicina: 002.0000 MB\nVrsta: Video spot\nVec u narudzbi"));
+        QCOMPARE(b.data(Qt::AccessibleDescriptionRole), b.data(Qt::ToolTipRole));
+        QCOMPARE(w.lstCDNarucen->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("CD 001: a.mp3\nVelicina: 001.0000 MB\nVrsta: MP3 pjesma"));
+
+        // An item typed in another letter case is the same item.
+        w.order().append({QStringLiteral("cd 001: C.MP3"), {}, QStringLiteral("003.0512")});
+        QCOMPARE(marked(), QList<int>({0, 1, 2}));
+        select(w.lstCDNarucen, {0, 2}, 0);
+        w.cmdIzbrisi_Click();
+        QCOMPARE(marked(), QList<int>({1}));
+        w.cmdIzbrisiSve_Click();
+        QCOMPARE(marked(), QList<int>());
+
+        // The same name on another source CD is another item.
+        select(w.lstCD, {0}, 0);
+        w.cmdDodaj_Click();
+        w.cmbCDovi->setCurrentIndex(1);
+        w.cmbCDovi_Click();
+        QCOMPARE(marked(), QList<int>());
+    }
+
     void capacityMessageOncePerCrossing()
     {
         frmzBIRNIK& w =

@@ -9,6 +9,7 @@
 #include "listings/ListingSearch.h"
 #include "listings/RecordReader.h"
 #include "listings/ShopFiles.h"
+#include "platform/LetterCase.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
 
@@ -72,12 +73,13 @@ private:
 
 namespace detail {
 
-// Most names are plain ASCII: fold those inline and ask the Unicode tables for the rest.
-inline char16_t upper(char16_t c)
+using LetterCase::upper;
+
+// The character of the name matches the letter of the pattern, or is that letter with a
+// diacritic.
+inline bool sameLetter(char16_t name, char16_t pattern)
 {
-    if (c < 0x80)
-        return c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c;
-    return QChar::toUpper(c);
+    return name == pattern || LetterCase::withoutDiacritic(name) == pattern;
 }
 
 [[noreturn]] inline void invalid(QStringView text, const QString& problem)
@@ -161,21 +163,23 @@ inline bool Pattern::tokenMatches(const Token& token, char16_t c) const
 {
     switch (token.kind) {
     case Kind::Literal:
-        return c == token.character;
+        return detail::sameLetter(c, token.character);
     case Kind::AnyCharacter:
         return true;
     case Kind::Digit:
         return c >= u'0' && c <= u'9';
     case Kind::CharacterSet: {
         const CharacterSet& set = m_sets[size_t(token.set)];
-        bool inList = false;
-        for (const Range& range : set.ranges) {
-            if (c >= range.first && c <= range.last) {
-                inList = true;
-                break;
+        // A negated list is matched by the character as it is, a positive one by either form.
+        for (const char16_t form : {c, LetterCase::withoutDiacritic(c)}) {
+            for (const Range& range : set.ranges) {
+                if (form >= range.first && form <= range.last)
+                    return !set.negated;
             }
+            if (set.negated)
+                break;
         }
-        return inList != set.negated;
+        return set.negated;
     }
     case Kind::Star:
         break;
@@ -207,8 +211,13 @@ inline bool Pattern::matches(QStringView name) const
     // that is a literal, jump straight to its next occurrence.
     const auto seekAfterStar = [&](qsizetype from) {
         const size_t next = starToken + 1;
-        if (next < tokenCount && m_tokens[next].kind == Kind::Literal)
-            return qsizetype(std::find(begin + from, end, m_tokens[next].character) - begin);
+        if (next < tokenCount && m_tokens[next].kind == Kind::Literal) {
+            const char16_t letter = m_tokens[next].character;
+            return qsizetype(
+                std::find_if(begin + from, end,
+                             [letter](char16_t c) { return detail::sameLetter(c, letter); }) -
+                begin);
+        }
         return from;
     };
     while (i < length) {

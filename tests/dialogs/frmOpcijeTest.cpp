@@ -32,8 +32,8 @@ private slots:
         QSignalSpy notStored(&dialog, &frmOpcije::settingsNotStored);
         dialog.show();
         QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
-        QCOMPARE(m_settings.writes,
-                 QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1", "Izabrano/2=1"}));
+        QCOMPARE(m_settings.writes, QStringList({"Boje/1=0", "Boje/2=64", "Izabrano/1=1",
+                                                 "Izabrano/2=1", "Kapacitet/MB=650"}));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(notStored.size(), 0);
 
@@ -59,8 +59,8 @@ private slots:
         dialog.chkVrstaDat[0]->setChecked(false);
         dialog.chkVrstaDat[1]->setChecked(false);
         dialog.cmdOK_Click();
-        QCOMPARE(m_settings.writes,
-                 QStringList({"Boje/1=255", "Boje/2=16711680", "Izabrano/1=0", "Izabrano/2=0"}));
+        QCOMPARE(m_settings.writes, QStringList({"Boje/1=255", "Boje/2=16711680", "Izabrano/1=0",
+                                                 "Izabrano/2=0", "Kapacitet/MB=650"}));
     }
 
     // The swatches follow "OK" in the tab order; Space or Enter chooses the colour as a

@@ -557,6 +557,34 @@ def read_through_atspi(s):
 
 
 @scenario
+def capacity_of_700_mb_warns_once_past_it(s):
+    # 699.1023 MB fits a 700 MB CD; one KiB more than 700 MB does not.
+    make_shop(s.shop, [[("a.DAT", "400.0000"), ("b.DAT", "299.1023")], [("c.mp3", "000.0002")]])
+    program = s.start()
+    program.tab_to("cmdOpcije")  # "Opcije" has no mnemonic
+    program.keys(program.main_window(), "space")
+    options = program.wait_window("Opcije")
+    # The capacity is the dialog's last stop: Shift+Tab from the first reaches it.
+    program.keys(options, "shift+Tab", "Down", "Return")
+    program.wait_gone(options, "Opcije", after="choosing 700 MB")
+    program.press("alt+s")
+    program.expect_no_window("Previse datoteka izabrano")
+    program.tab_to("cmbCDovi")
+    program.keys(program.main_window(), "Down")
+    program.press("alt+s")
+    program.answer("Previse datoteka izabrano", "Return")
+    settings = configparser.ConfigParser()
+    settings.read(s.settings_file)
+    if settings.get("Kapacitet", "MB", fallback=None) != "700":
+        raise Failure(f"{s.settings_file} does not hold Kapacitet/MB=700")
+    save_order(program, s.shop / "narudzba.txt")
+    expect_file(program, s.shop / "narudzba.txt", order_lines(
+        [("CD 001", "D:\\CD1\\a.DAT", "400.0000"), ("CD 001", "D:\\CD1\\b.DAT", "299.1023"),
+         ("CD 002", "D:\\CD2\\c.mp3", "000.0002")]))
+    program.exit_with_izlaz()
+
+
+@scenario
 def cancelling_a_large_listing(s):
     # Source CD 2 is large enough (twelve million short records, about 2 s to load) that
     # loading it shows the progress dialog; the window answers Esc there while the listing

@@ -1,5 +1,6 @@
 #include "common/TestFiles.h"
 #include "common/TestRegistry.h"
+#include "listings/DiscCapacity.h"
 #include "listings/FileKind.h"
 #include "listings/ImeDatoteke.h"
 #include "listings/ShopFiles.h"
@@ -90,11 +91,34 @@ private slots:
         QVERIFY(!SizeText::bytes(u"001.inf "));
     }
 
+    void capacityIsStrict_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("bytes");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("650 exactly") << "650" << 681574400.0 << "650.0000" << true;
+        QTest::newRow("650 one KiB past") << "650" << 681574400.0 << "650.0001" << false;
+        QTest::newRow("700 exactly") << "700" << 734003200.0 << "700.0000" << true;
+        QTest::newRow("700 one KiB past") << "700" << 734003200.0 << "700.0001" << false;
+        // 405 000 sectors of 2 048 bytes are 791 MiB and 16 KiB.
+        QTest::newRow("800 exactly") << "800" << 829440000.0 << "791.0016" << true;
+        QTest::newRow("800 one KiB past") << "800" << 829440000.0 << "791.0017" << false;
+        QTest::newRow("absent means 650") << "" << 681574400.0 << "650.0001" << false;
+        QTest::newRow("any other value means 650") << "750" << 681574400.0 << "700.0000" << false;
+        QTest::newRow("no blanks") << " 700" << 681574400.0 << "700.0000" << false;
+    }
     void capacityIsStrict()
     {
-        QCOMPARE(SizeText::kCapacityBytes, 681574400.0);
-        QVERIFY(*SizeText::bytes(u"650.0000") <= SizeText::kCapacityBytes);
-        QVERIFY(*SizeText::bytes(u"650.0001") > SizeText::kCapacityBytes);
+        QFETCH(QString, stored);
+        QFETCH(double, bytes);
+        QFETCH(QString, total);
+        QFETCH(bool, fits);
+        const DiscCapacity capacity = DiscCapacities::fromStored(stored);
+        QCOMPARE(capacity.bytes, bytes);
+        QCOMPARE(capacity.fits(*SizeText::bytes(total)), fits);
+        if (capacity != DiscCapacities::kDefault)
+            QCOMPARE(DiscCapacities::stored(capacity), stored);
     }
 
     void listingFileNames()

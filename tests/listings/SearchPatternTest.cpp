@@ -76,6 +76,28 @@ private slots:
                                            << "Beat" << true;
         QTest::newRow("Central European letters fold") << "*ČAŠA*"
                                                        << "čaša vode" << true;
+        QTest::newRow("other letter case below U+0100") << "*ČARDÁŠ*"
+                                                        << "čardáš.mp3" << true;
+        QTest::newRow("other letter case, umlauts") << "ÄÖÜÔÉ"
+                                                    << "äöüôé" << true;
+        QTest::newRow("µ stays itself") << "µ"
+                                        << "\u039C" << false;
+        QTest::newRow("last part does not overlap the first") << "ab*ba"
+                                                              << "aba" << false;
+        QTest::newRow("a*a needs two letters") << "a*a"
+                                               << "a" << false;
+        QTest::newRow("letter without diacritic finds it") << "*kisa*"
+                                                           << "Ljetna kiša na limu" << true;
+        QTest::newRow("c, s, z, d fold") << "cCszd"
+                                         << "čĆšžđ" << true;
+        QTest::newRow("typed diacritic is only itself") << "*kiša*"
+                                                        << "kisa" << false;
+        QTest::newRow("positive list folds") << "[a-c]ardas"
+                                             << "Čardaš" << true;
+        QTest::newRow("negated list does not fold") << "[!A-Z]*"
+                                                    << "Čardaš" << true;
+        QTest::newRow("negated list excludes the plain letter") << "[!c]x"
+                                                                << "cx" << false;
         QTest::newRow("empty pattern only empty name") << ""
                                                        << "" << true;
         QTest::newRow("empty pattern, a name") << ""

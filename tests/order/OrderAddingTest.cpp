@@ -141,21 +141,35 @@ private slots:
         addNames(order, {"a.mp3"}, 7, {}, recorder);
         QCOMPARE(order.count(), 4);
         QCOMPARE(order.model().at(3).fullPath, QStringLiteral("D:\\src\\a.mp3"));
+        // Letter case within the code page: "ß" is no "SS" and "µ" no Greek letter.
+        OrderList other;
+        other.append({QStringLiteral("CD 001: STRASSE.MP3"), {}, {}});
+        PromptRecorder byCodePage;
+        QCOMPARE(
+            addNames(other,
+                     {"straße.mp3", "µ.mp3", "\u039C.mp3", "Straße.MP3", "čaša.mp3", "ČAŠA.MP3"}, 0,
+                     {}, byCodePage),
+            QStringList({"CD 001: STRASSE.MP3", "CD 001: straße.mp3", "CD 001: µ.mp3",
+                         "CD 001: \u039C.mp3", "CD 001: čaša.mp3"}));
+        QCOMPARE(byCodePage.events,
+                 QStringList({"duplicate CD 001: Straße.MP3", "duplicate CD 001: ČAŠA.MP3"}));
     }
 
     void previousOrderQuestionComesBeforeTheDuplicateTest()
     {
-        const QString path = previousOrder(QStringLiteral("old1.txt"),
-                                           orderFileText({"E:\\Rock\\SONG.MP3", "E:\\x.mp3"}));
+        const QString path = previousOrder(
+            QStringLiteral("old1.txt"),
+            orderFileText({"E:\\Rock\\SONG.MP3", "E:\\x.mp3", "E:\\STRASSE.MP3", "E:\\čaša.mp3"}));
         OrderList order;
         PromptRecorder recorder;
         recorder.answers = {true, false, true};
         // Yes adds; No leaves out silently; Yes on an item already ordered brings the
-        // duplicate message after the question.
-        addNames(order, {"Song.mp3", "x.mp3", "song.MP3", "other.mp3"}, 2, {path}, recorder);
+        // duplicate message after the question. Names compare by the code page's letter case.
+        addNames(order, {"Song.mp3", "x.mp3", "song.MP3", "other.mp3", "straße.mp3", "ČAŠA.mp3"}, 2,
+                 {path}, recorder);
         QCOMPARE(recorder.events, QStringList({"ask SONG.MP3", "ask X.MP3", "ask SONG.MP3",
-                                               "duplicate CD 003: song.MP3"}));
-        QCOMPARE(order.count(), 2);
+                                               "duplicate CD 003: song.MP3", "ask ČAŠA.MP3"}));
+        QCOMPARE(order.count(), 4);
     }
 
     void firstMatchingFileEndsTheLookUp()

@@ -5,6 +5,7 @@
 #include "order/OznakaCD.h"
 #include "order/PreviousOrdersIndex.h"
 #include "orderfile/OrderFileReader.h"
+#include "platform/LetterCase.h"
 #include "platform/ZbirnikError.h"
 
 #include <QSet>
@@ -26,7 +27,7 @@ inline bool ProvjeriProsleCD(const QString& item, const QStringList& paths, QSet
             OrderFileRecords records(OrderFileRecords::readFile(paths[k]), paths[k]);
             Record fields;
             while (records.next(fields)) {
-                if (ImeDatoteke(fields[1]).toUpper() == wanted)
+                if (LetterCase::upper(ImeDatoteke(fields[1])) == wanted)
                     return prompts.askOrderAgain(wanted);
             }
         } catch (const ZbirnikError& error) {
@@ -48,7 +49,7 @@ inline void addToOrder(QList<FileRow>& order, const QList<FileRow>& entries,
             continue;
         bool duplicate = false;
         for (const FileRow& row : order) {
-            if (row.text.toUpper() == item.toUpper()) {
+            if (LetterCase::upper(row.text) == LetterCase::upper(item)) {
                 duplicate = true;
                 break;
             }
