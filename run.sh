@@ -3,8 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/deps.sh
+source scripts/hardening.sh
 install_missing_packages "${BUILD_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+mapfile -t hardening < <(hardening_cmake_flags)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${hardening[@]}" >/dev/null
 cmake --build build -j2 --target zbirnik
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display to show the window on; run it under Xvfb instead: xvfb-run -a ./run.sh" >&2

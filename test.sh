@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Zbirnik with its tests and benchmarks and runs every test; exits non-zero on any failure.
-#   ./test.sh             the normal build in build/
+#   ./test.sh             the normal build in build/, with Debian's hardening flags (the
+#                         Debian package is made from it)
 #   ./test.sh --sanitize  the whole test suite built with AddressSanitizer and
 #                         UndefinedBehaviorSanitizer in build-asan/ (see scripts/sanitizers.sh)
 set -euo pipefail
@@ -15,6 +16,8 @@ if [ "${1:-}" = "--sanitize" ]; then
     ctest --test-dir build-asan --output-on-failure -j2
     exit
 fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+source scripts/hardening.sh
+mapfile -t hardening < <(hardening_cmake_flags)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${hardening[@]}" >/dev/null
 cmake --build build -j2
 ctest --test-dir build --output-on-failure -j2

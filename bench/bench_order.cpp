@@ -1,6 +1,6 @@
 // Building the order at the largest sizes: "Dodaj Sve" into an empty and into a full
-// order, "Dodaj Sve" against ten previous orders, and "< Izbrisi" of every other item,
-// each through the real window, beside the straightforward quadratic walk.
+// order, "Dodaj Sve" against ten previous orders, undoing "Izbrisi Sve", and "< Izbrisi" of
+// every other item, each through the real window, beside the straightforward quadratic walk.
 #include "../tests/fakes/FakeDialogBackend.h"
 #include "../tests/fakes/FakePrompts.h"
 #include "../tests/fakes/FakeUrlOpener.h"
@@ -181,13 +181,32 @@ void IzbrisiEveryOtherItem(benchmark::State& state)
     state.counters["items"] = shop.window.order().count();
 }
 
+// Ctrl+Z after "Izbrisi Sve" of the largest order: the rows, the totals and the selection of
+// every item put back.
+void UndoIzbrisiSve(benchmark::State& state)
+{
+    BenchWindow& shop = benchWindow();
+    shop.showCd(0);
+    shop.window.cmdIzbrisiSve_Click();
+    shop.window.cmdDodajSve_Click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        shop.window.cmdIzbrisiSve_Click();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        shop.window.undoOrder();
+        QCoreApplication::processEvents();
+    }
+    state.counters["items"] = shop.window.order().count();
+}
+
 // The same batch on the order alone, without a window.
 void CoreAddToOrderIntoEmptyOrder(benchmark::State& state)
 {
     const QList<FileRow> rows = entries(kLargest, 1);
     PreviousOrdersIndex index;
     for (auto _ : state) {
-        OrderList order;
+        OrderDocument order;
         PreviousOrders previous{index, {}};
         addToOrder(order, rows, 0, previous, kSilent);
         benchmark::DoNotOptimize(order);
@@ -279,6 +298,11 @@ BENCHMARK(BaselineDodajSveAgainstPreviousOrders)
     ->Arg(32)
     ->Arg(128)
     ->Iterations(1);
+BENCHMARK(UndoIzbrisiSve)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(11)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(IzbrisiEveryOtherItem)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BaselineIzbrisiEveryOtherItem)
     ->Unit(benchmark::kMillisecond)

@@ -2,7 +2,7 @@
 #include "SyntheticShop.h"
 #include "listings/ImeDatoteke.h"
 #include "listings/RecordReader.h"
-#include "order/OrderList.h"
+#include "order/OrderDocument.h"
 #include "orderfile/OrderFileReader.h"
 #include "orderfile/OrderFileWriter.h"
 #include "platform/TextCodec.h"
@@ -63,8 +63,8 @@ void BM_OpenOrder(benchmark::State& state)
     const QString path = folder.filePath(QStringLiteral("narudzba.txt"));
     OrderFileWriter::save(path, fullOrder());
     for (auto _ : state) {
-        auto order = std::make_unique<OrderList>();
-        order->append(OrderFileReader::read(path));
+        auto order = std::make_unique<OrderDocument>();
+        order->add(OrderFileReader::read(path));
         benchmark::DoNotOptimize(order->count());
         // Emptying the order is not part of opening.
         state.PauseTiming();

@@ -8,13 +8,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
+source scripts/hardening.sh
 install_missing_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 debian=$PWD/packaging/debian
 
 # The package's version is the program's: the changelog must have an entry for it.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt 2>/dev/null || true)
 if [ -z "$version" ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    mapfile -t hardening < <(hardening_cmake_flags)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${hardening[@]}" >/dev/null
     version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 fi
 changelog_version=$(dpkg-parsechangelog -l "$debian/changelog" -S Version)

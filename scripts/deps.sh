@@ -16,8 +16,9 @@ install_missing_packages() {
 }
 
 # qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Croatian.
+# dpkg-dev: dpkg-buildflags gives Debian's hardening flags for build/.
 BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libbenchmark-dev fonts-liberation2
-                qt6-translations-l10n)
+                qt6-translations-l10n dpkg-dev)
 # The fuzzers need clang with its sanitizer and libFuzzer run-time.
 FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 # The end-to-end tests run the real program under Xvfb and drive it with xdotool; one reads it

@@ -129,6 +129,11 @@ OnWindowThread::~OnWindowThread()
 
 bool OnWindowThread::update(qint64 done)
 {
+    // Done: the boxes that follow the work show without the dialog behind them.
+    if (done >= m_total) {
+        finish();
+        return true;
+    }
     if (!m_busy && m_clock.elapsed() >= timing().heldBackMs) {
         m_busy = true;
         QApplication::setOverrideCursor(Qt::WaitCursor);

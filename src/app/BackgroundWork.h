@@ -55,7 +55,7 @@ class OnWindowThread
 public:
     OnWindowThread(QWidget* window, const Progress& progress, qint64 total);
     ~OnWindowThread();
-    // False once the customer cancelled.
+    // False once the customer cancelled; done at the total ends the dialog.
     bool update(qint64 done);
     void finish();
 

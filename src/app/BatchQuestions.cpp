@@ -1,5 +1,6 @@
 #include "BatchQuestions.h"
 
+#include "platform/CountForms.h"
 #include "platform/Prompts.h"
 
 namespace {
@@ -70,7 +71,11 @@ void BatchQuestions::reportSkipped()
 {
     if (m_skipped == 0)
         return;
-    m_prompts.message(QStringLiteral("Jos %1 datoteka vec je bilo u narudzbi; nisu ponovo dodane.")
-                          .arg(m_skipped),
-                      kDuplicateTitle, MessageIcon::Information);
+    m_prompts.message(
+        byCount(m_skipped,
+                QStringLiteral("Jos %1 datoteka vec je bila u narudzbi; nije ponovo dodana."),
+                QStringLiteral("Jos %1 datoteke vec su bile u narudzbi; nisu ponovo dodane."),
+                QStringLiteral("Jos %1 datoteka vec je bilo u narudzbi; nisu ponovo dodane."))
+            .arg(m_skipped),
+        kDuplicateTitle, MessageIcon::Information);
 }

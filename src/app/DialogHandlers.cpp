@@ -75,10 +75,7 @@ void frmzBIRNIK::cmdNadjiSve_Click()
 void frmzBIRNIK::cmdOpcije_Click()
 {
     m_opcije->exec();
-    if (m_opcije->capacity() == m_capacity)
-        return;
-    m_capacity = m_opcije->capacity();
-    SaberiVelicine(1);
+    m_order.setCapacity(m_opcije->capacity());
 }
 
 // The about box is made for each showing and destroyed when it closes.

@@ -1,5 +1,7 @@
 #include "FirstDialogFolder.h"
 
+#include "platform/CommonDialog.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -7,12 +9,8 @@
 QString firstDialogFolder(const QString& shopFolder)
 {
     const QString shop = QDir(shopFolder).absolutePath();
-    if (QFileInfo(shop).isWritable())
+    if (suitsOrders(shop))
         return shop;
-    for (const QString& other :
-         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()}) {
-        if (QFileInfo(other).isDir())
-            return other;
-    }
-    return shop;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }

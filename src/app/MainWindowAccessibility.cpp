@@ -26,11 +26,11 @@ void frmzBIRNIK::describeForAssistiveTools()
 // say by how much, while it is.
 void frmzBIRNIK::describeCapacity(double totalBytes)
 {
-    const QString words = m_capacity.fits(totalBytes)
+    const QString words = capacity().fits(totalBytes)
                               ? QString()
                               : QStringLiteral("Narudzba je veca od %1 MB za %2 MB")
-                                    .arg(m_capacity.megabytes)
-                                    .arg(SizeText::format(totalBytes - m_capacity.bytes));
+                                    .arg(capacity().megabytes)
+                                    .arg(SizeText::format(totalBytes - capacity().bytes));
     lblCDNarucen_Vrijeme->setToolTip(words);
     lblCDNarucen_Vrijeme->setAccessibleDescription(words);
 }

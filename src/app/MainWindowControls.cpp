@@ -7,6 +7,7 @@
 #include "OrderFillBar.h"
 #include "dialogs/DesignFont.h"
 #include "dialogs/Twips.h"
+#include "orderfile/OrderFileReader.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -71,7 +72,7 @@ void frmzBIRNIK::createControls()
     connect(lstCD, &QListView::clicked, this, &frmzBIRNIK::lstCD_Click);
     connect(lstCD, &QListView::doubleClicked, this, &frmzBIRNIK::lstCD_DblClick);
 
-    FileListView* orderList = fileList(this, QStringLiteral("lstCDNarucen"), &m_order.model());
+    FileListView* orderList = fileList(this, QStringLiteral("lstCDNarucen"), m_order.itemModel());
     lstCDNarucen = orderList;
     Twips::place(lstCDNarucen, 6240, 1320, 2955, 4860);
     // How full the blank CD is, inside the order list's frame.
@@ -163,6 +164,12 @@ void frmzBIRNIK::createControls()
     // Labels sized to their captions.
     for (QLabel* sized : {lblBrojN, lblUkupnoVrijeme})
         sized->resize(qMax(sized->width(), sized->sizeHint().width()), sized->height());
+    // The count fits the largest order, five digits; it grows to the right only.
+    lblBrojNarucenih->resize(
+        qMax(lblBrojNarucenih->width(),
+             lblBrojNarucenih->fontMetrics().horizontalAdvance(QString::number(kMaxOrderItems)) +
+                 2 * lblBrojNarucenih->margin()),
+        lblBrojNarucenih->height());
 }
 
 void frmzBIRNIK::setTabOrder()

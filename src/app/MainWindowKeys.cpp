@@ -24,6 +24,10 @@ void frmzBIRNIK::createKeys()
     // Through the same way out as "Izlaz".
     key(QKeySequence(Qt::CTRL | Qt::Key_Q), cmdIzlaz, &frmzBIRNIK::cmdIzlaz_Click);
     key(QKeySequence(Qt::Key_F1), cmdAbout, &frmzBIRNIK::cmdAbout_Click);
+    // Undo and redo are the order menu's actions, with their keys.
+    const QString bringsBack = QStringLiteral("Ctrl+Z vraca izbrisane datoteke.");
+    cmdIzbrisi->setToolTip(QStringLiteral("Del u narudzbi. ") + bringsBack);
+    cmdIzbrisiSve->setToolTip(bringsBack);
 }
 
 // A focused button takes Enter, as it takes Space. Elsewhere Enter runs "&Dodaj >", the

@@ -1,13 +1,15 @@
 // Saving and opening orders, and naming the previous CDs' orders.
 #include "frmzBIRNIK.h"
 
+#include "OrderMenu.h"
+
 #include "orderfile/OrderFileReader.h"
 #include "orderfile/OrderFileWriter.h"
 #include "orderfile/ShortNumber.h"
 #include "platform/Prompts.h"
 
 #include <QDir>
-#include <QLabel>
+#include <QPushButton>
 #include <memory>
 
 namespace {
@@ -43,48 +45,37 @@ bool frmzBIRNIK::saveOrder()
         },
         QStringLiteral("cuvanje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
     if (saved)
-        setWindowModified(false);
+        m_order.markSaved();
     return saved;
 }
 
-// Appends the items of an order file without any check; even after Cancel the count and
-// the order total are refreshed.
+// Appends the items of an order file without any check, as one undo step.
 void frmzBIRNIK::cmdOpen_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdOpen_Click))
         return;
     m_otvoriSave.title = QStringLiteral("Otvorite PlayListu");
     m_otvoriSave.flags = kOpenFlags;
-    const int before = m_order.count();
-    if (m_otvoriSave.showOpen() == CommonDialog::Result::Accepted) {
-        if (m_otvoriSave.fileName.isEmpty())
-            return;
-        const QString path = m_otvoriSave.fileName;
-        const OrderFileReader::Room room{kMaxOrderItems - before,
-                                         kMaxOrderFileBytes -
-                                             OrderFileWriter::savedSize(m_order.model().packed())};
-        guarded(
-            [&] {
-                // The work owns its result: a cancelled open may end after the window stopped
-                // waiting.
-                auto rows = std::make_shared<QList<FileRow>>();
-                // Cancelled: nothing is added, as when the dialog is cancelled.
-                if (!offThread(
-                        {QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
-                        [rows, path, room](WorkControl& control) {
-                            *rows = OrderFileReader::read(path, room, &control);
-                        }))
-                    return;
-                m_order.append(std::move(*rows));
-            },
-            QStringLiteral("otvaranje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
-    }
-    lblBrojNarucenih->setText(QString::number(m_order.count()));
-    const SizeSum sum = SaberiVelicine(1, before);
-    // An order opened into an empty one is as saved; added to items it is a new order.
-    if (m_order.count() != before)
-        setWindowModified(before > 0);
-    reportBadRows(m_order.model(), sum);
+    if (m_otvoriSave.showOpen() != CommonDialog::Result::Accepted ||
+        m_otvoriSave.fileName.isEmpty())
+        return;
+    const QString path = m_otvoriSave.fileName;
+    const OrderFileReader::Room room = m_order.room();
+    guarded(
+        [&] {
+            // The work owns its result: a cancelled open may end after the window stopped
+            // waiting.
+            auto rows = std::make_shared<QList<FileRow>>();
+            // Cancelled: nothing is added, as when the dialog is cancelled.
+            if (!offThread({QStringLiteral("Otvaranje"), QStringLiteral("Otvaram PlayListu...")},
+                           [rows, path, room](WorkControl& control) {
+                               *rows = OrderFileReader::read(path, room, &control);
+                           }))
+                return;
+            m_order.addOpened(*rows, stepName(cmdOpen));
+        },
+        QStringLiteral("otvaranje PlayListe \"%1\"").arg(QDir::toNativeSeparators(path)));
+    reportBadRows(m_order.model(), m_order.sizeSum());
 }
 
 // Only names the previous CDs' order files; the check on adding reads them.

@@ -3,16 +3,20 @@
 
 #include "BatchQuestions.h"
 #include "OrderFillBar.h"
+#include "OrderMenu.h"
+#include "dialogs/FormColours.h"
 #include "dialogs/frmOpcije.h"
 #include "listings/FileKind.h"
 #include "order/OrderAdding.h"
 #include "orderfile/OrderFileReader.h"
+#include "platform/CountForms.h"
 #include "platform/Prompts.h"
 #include "platform/qt/ColourValue.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <algorithm>
 
@@ -77,20 +81,19 @@ void frmzBIRNIK::cmdDodaj_Click()
     if (!lstCD->currentIndex().isValid())
         return;
     const QList<int> positions = selectedPositions(lstCD);
-    addEntries({positions.size(), [&](qsizetype i) { return m_files.at(positions[i]); }});
+    addEntries({positions.size(), [&](qsizetype i) { return m_files.at(positions[i]); }}, cmdDodaj);
 }
 
 void frmzBIRNIK::cmdDodajSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdDodajSve_Click))
         return;
-    addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }});
+    addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }}, cmdDodajSve);
 }
 
-void frmzBIRNIK::addEntries(AddingEntries entries)
+void frmzBIRNIK::addEntries(AddingEntries entries, const QPushButton* button)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
-    const int before = m_order.count();
     AddingResult result;
     // Adding asks its questions on the window's thread, so a long batch shows its progress
     // from there, at the same moments as other long work.
@@ -108,15 +111,11 @@ void frmzBIRNIK::addEntries(AddingEntries entries)
         [&] {
             PreviousOrders previous{m_previousOrders,
                                     consultedPaths(m_shared.ProsliCD, m_shared.BrojProslihCD)};
-            result =
-                addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous, batch.prompts());
+            result = addToOrder(m_order, entries, cmbCDovi->currentIndex(), previous,
+                                batch.prompts(), stepName(button));
         },
         QStringLiteral("dodavanje datoteka u narudzbu"));
     progress.finish();
-    if (m_order.count() != before)
-        orderChanged();
-    showOrderCount();
-    const SizeSum sum = SaberiVelicine(1, before);
     // The batch's closing lines follow the updated count and total.
     batch.reportSkipped();
     if (result.leftOut > 0) {
@@ -125,16 +124,15 @@ void frmzBIRNIK::addEntries(AddingEntries entries)
                 ? QStringLiteral("Sacuvana narudzba moze imati najvise %1 MB.")
                       .arg(kMaxOrderFileBytes >> 20)
                 : QStringLiteral("Narudzba moze imati najvise %1 datoteka.").arg(kMaxOrderItems);
-        m_platform.prompts.message(
-            limit + QStringLiteral(" Nije dodano jos %1 datoteka.").arg(result.leftOut),
-            QStringLiteral("Narudzba je puna"), MessageIcon::Information);
+        m_platform.prompts.message(limit + u' ' +
+                                       byCount(result.leftOut,
+                                               QStringLiteral("Nije dodana jos %1 datoteka."),
+                                               QStringLiteral("Nisu dodane jos %1 datoteke."),
+                                               QStringLiteral("Nisu dodane jos %1 datoteka."))
+                                           .arg(result.leftOut),
+                                   QStringLiteral("Narudzba je puna"), MessageIcon::Information);
     }
-    reportBadRows(m_order.model(), sum);
-}
-
-void frmzBIRNIK::showOrderCount()
-{
-    lblBrojNarucenih->setText(QString::number(m_order.count()));
+    reportBadRows(m_order.model(), m_order.sizeSum());
 }
 
 void frmzBIRNIK::cmdIzbrisi_Click()
@@ -143,24 +141,89 @@ void frmzBIRNIK::cmdIzbrisi_Click()
         return;
     if (!lstCDNarucen->currentIndex().isValid())
         return;
-    const int before = m_order.count();
-    guarded([&] { m_order.removeAt(selectedPositions(lstCDNarucen)); },
+    guarded([&] { m_order.remove(selectedPositions(lstCDNarucen), stepName(cmdIzbrisi)); },
             QStringLiteral("brisanje datoteka iz narudzbe"));
-    if (m_order.count() != before)
-        orderChanged();
-    showOrderCount();
-    SaberiVelicine(1);
 }
 
-// The empty order is within the capacity again, so the next crossing warns.
 void frmzBIRNIK::cmdIzbrisiSve_Click()
 {
     if (waitIfBusy(&frmzBIRNIK::cmdIzbrisiSve_Click))
         return;
-    m_order.clear();
-    orderChanged();
-    showOrderCount();
-    lblCDNarucen_Vrijeme->setText(SizeText::format(0));
-    prgPopunjenost->showFill(0, m_capacity);
-    setOrderTotalColour(false);
+    guarded([&] { m_order.empty(stepName(cmdIzbrisiSve)); }, QStringLiteral("praznjenje narudzbe"));
+}
+
+void frmzBIRNIK::undoOrder()
+{
+    if (waitIfBusy(&frmzBIRNIK::undoOrder))
+        return;
+    guarded([&] { m_order.undo(); }, QStringLiteral("ponistavanje"));
+}
+
+void frmzBIRNIK::redoOrder()
+{
+    if (waitIfBusy(&frmzBIRNIK::redoOrder))
+        return;
+    guarded([&] { m_order.redo(); }, QStringLiteral("ponavljanje"));
+}
+
+// The window shows what the order reports; it keeps no state of the order of its own.
+void frmzBIRNIK::connectOrder()
+{
+    connect(&m_order, &OrderDocument::countChanged, lblBrojNarucenih,
+            [this](int count) { lblBrojNarucenih->setText(QString::number(count)); });
+    connect(&m_order, &OrderDocument::totalChanged, this, &frmzBIRNIK::showOrderTotal);
+    connect(&m_order, &OrderDocument::capacityExceeded, this, &frmzBIRNIK::warnOverCapacity);
+    connect(&m_order, &OrderDocument::overCapacityChanged, this, &frmzBIRNIK::showOrderCapacity);
+    connect(&m_order, &OrderDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_order, &OrderDocument::rowsPutBack, this, &frmzBIRNIK::selectOrderRows);
+    m_orderMenu = new OrderMenu(m_order, lstCDNarucen, this);
+    connect(m_orderMenu->undo(), &QAction::triggered, this, &frmzBIRNIK::undoOrder);
+    connect(m_orderMenu->redo(), &QAction::triggered, this, &frmzBIRNIK::redoOrder);
+}
+
+// The total in figures, in words for screen readers, and against the capacity in the bar.
+void frmzBIRNIK::showOrderTotal()
+{
+    const double bytes = m_order.sizeSum().bytes;
+    lblCDNarucen_Vrijeme->setText(SizeText::format(bytes));
+    describeCapacity(bytes);
+    prgPopunjenost->showFill(bytes, m_order.capacity());
+}
+
+void frmzBIRNIK::warnOverCapacity()
+{
+    m_platform.prompts.message(
+        QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
+            .arg(m_order.capacity().megabytes),
+        QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
+}
+
+// Over the capacity both order total labels are red; otherwise they have the normal label
+// text colour.
+void frmzBIRNIK::showOrderCapacity(bool over)
+{
+    for (QLabel* label : {lblUkupnoVrijeme, lblCDNarucen_Vrijeme})
+        setTextColour(label, over ? overCapacityRed() : palette().color(QPalette::ButtonText));
+}
+
+// Rows that an undo or a redo put back are selected, the first is current and in view, so
+// that removing works on them at once.
+void frmzBIRNIK::selectOrderRows(const QList<int>& ascendingPositions)
+{
+    const QAbstractItemModel* rows = m_order.itemModel();
+    QItemSelection selection;
+    for (qsizetype start = 0; start < ascendingPositions.size();) {
+        qsizetype end = start;
+        while (end + 1 < ascendingPositions.size() &&
+               ascendingPositions[end + 1] == ascendingPositions[end] + 1)
+            ++end;
+        selection.select(rows->index(ascendingPositions[start], 0),
+                         rows->index(ascendingPositions[end], 0));
+        start = end + 1;
+    }
+    QItemSelectionModel* selected = lstCDNarucen->selectionModel();
+    const QModelIndex first = rows->index(ascendingPositions.first(), 0);
+    selected->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selected->select(selection, QItemSelectionModel::ClearAndSelect);
+    lstCDNarucen->scrollTo(first);
 }

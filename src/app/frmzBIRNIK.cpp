@@ -12,11 +12,13 @@
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
 #include "platform/ZbirnikError.h"
+#include "platform/qt/ImmediateMnemonics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -40,14 +42,19 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     // The icons live in this static library; registering them here keeps the linker from
     // dropping them.
     Q_INIT_RESOURCE(icons);
-    QIcon icon(QStringLiteral(":/icons/zbirnik.png"));
-    icon.addFile(QStringLiteral(":/icons/zbirnik16.png"), QSize(16, 16));
-    setWindowIcon(icon);
+    // The desktop's icon theme has the installed icon at every size; the bundled images stand
+    // in where it has none (a program run from its build folder).
+    QIcon bundled;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        bundled.addFile(QStringLiteral(":/icons/zbirnik-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(ZBIRNIK_APP_ID), bundled));
     createControls();
+    connectOrder();
     describeForAssistiveTools();
     setTabOrder();
     createKeys();
     createMenus();
+    clickMnemonicsAtOnce(this);
     m_otvoriSave.setFilter(QStringLiteral("Tekstualne datoteke (*.txt)|*.txt|"));
     // The options dialog is created hidden and lives as long as the window: its controls
     // hold the live options.
@@ -148,9 +155,9 @@ void frmzBIRNIK::readStoredOptions()
             m_opcije->setKindState(kind, int(*state));
     }
     m_opcije->setCapacity(DiscCapacities::fromStored(m_platform.settings.read(
-        DiscCapacities::kSection, DiscCapacities::kKey, DiscCapacities::stored(m_capacity))));
-    m_capacity = m_opcije->capacity();
-    prgPopunjenost->showFill(0, m_capacity);
+        DiscCapacities::kSection, DiscCapacities::kKey, DiscCapacities::stored(capacity()))));
+    m_order.setCapacity(m_opcije->capacity());
+    showOrderTotal();
 }
 
 bool frmzBIRNIK::offThread(const BackgroundWork::Progress& progress, BackgroundWork::Work work)
@@ -244,33 +251,6 @@ bool frmzBIRNIK::showSelectedCd()
     return !cancelled;
 }
 
-SizeSum frmzBIRNIK::SaberiVelicine(int mode, int firstNamed)
-{
-    const FileRowsModel& list = mode == 0 ? m_files : m_order.model();
-    const SizeSum sum = sumSizes(list.packed(), firstNamed);
-    const QString caption = SizeText::format(sum.bytes);
-
-    if (mode == 0) {
-        lblCD_Vrijeme->setText(caption);
-        return sum;
-    }
-    lblCDNarucen_Vrijeme->setText(caption);
-    describeCapacity(sum.bytes);
-    prgPopunjenost->showFill(sum.bytes, m_capacity);
-    if (!m_capacity.fits(sum.bytes)) {
-        if (!m_overCapacity) {
-            m_platform.prompts.message(
-                QStringLiteral("Morate izbaciti neke datoteke. Velicina CD-a je %1 MB")
-                    .arg(m_capacity.megabytes),
-                QStringLiteral("Previse datoteka izabrano"), MessageIcon::Critical);
-        }
-        setOrderTotalColour(true);
-    } else {
-        setOrderTotalColour(false);
-    }
-    return sum;
-}
-
 // Names the first rows whose size is not a valid number, and the records that gave no row:
 // once, for the load, addition or open that brought them in, after the totals are shown.
 void frmzBIRNIK::reportBadRows(const FileRowsModel& list, const SizeSum& sum,
@@ -296,19 +276,6 @@ void frmzBIRNIK::reportBadRows(const FileRowsModel& list, const SizeSum& sum,
         showError(parts.join(QStringLiteral("\n\n")));
 }
 
-// Over the capacity both order total labels are red; otherwise they have the normal
-// label text colour.
-void frmzBIRNIK::setOrderTotalColour(bool over)
-{
-    m_overCapacity = over;
-    for (QLabel* label : {lblUkupnoVrijeme, lblCDNarucen_Vrijeme}) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText,
-                         over ? overCapacityRed() : palette().color(QPalette::ButtonText));
-        label->setPalette(colours);
-    }
-}
-
 void frmzBIRNIK::cmdIzlaz_Click()
 {
     close();
@@ -330,7 +297,7 @@ void frmzBIRNIK::closeEvent(QCloseEvent* event)
 
 bool frmzBIRNIK::mayDiscardOrder()
 {
-    if (!isWindowModified())
+    if (!m_order.isModified())
         return true;
     enum
     {
@@ -367,10 +334,4 @@ bool frmzBIRNIK::isOrdered(int position) const
 {
     const QString item = OznakaCD(m_files.packed().text(position), cmbCDovi->currentIndex());
     return m_order.containsUpper(LetterCase::upper(item));
-}
-
-// The order has changed; an empty order has nothing to lose.
-void frmzBIRNIK::orderChanged()
-{
-    setWindowModified(m_order.count() > 0);
 }

@@ -9,7 +9,7 @@
 #include "listings/FileRowsModel.h"
 #include "listings/SizeText.h"
 #include "order/OrderAdding.h"
-#include "order/OrderList.h"
+#include "order/OrderDocument.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
 
@@ -22,6 +22,7 @@ class QLabel;
 class QListView;
 class QPushButton;
 class OrderFillBar;
+class OrderMenu;
 class frmOpcije;
 
 // The main window: the source CD chooser, the file list, the order and their commands.
@@ -38,20 +39,14 @@ public:
     // Returns false when there is no shop list to work with (already reported).
     bool Form_Load(const QString& startFolder);
 
-    // Recomputes the total of the file list (mode 0) or of the order (any other mode, with
-    // the capacity check). The sum names the positions of sizes that are not valid numbers.
-    // firstNamed: the first position whose invalid size a report names.
-    SizeSum SaberiVelicine(int mode, int firstNamed = 0);
-
     SharedValues& shared() { return m_shared; }
     FileRowsModel& files() { return m_files; }
-    OrderList& order() { return m_order; }
+    OrderDocument& order() { return m_order; }
     CommonDialog& OtvoriSave() { return m_otvoriSave; }
     frmOpcije* options() const { return m_opcije; }
     frmNadji* findDialog() const { return m_nadji; }
-    bool overCapacity() const { return m_overCapacity; }
     // The capacity of the blank CD in force, as the options chose it.
-    const DiscCapacity& capacity() const { return m_capacity; }
+    const DiscCapacity& capacity() const { return m_order.capacity(); }
 
 public slots:
     void Form_Resize();
@@ -74,6 +69,9 @@ public slots:
     void cmdNadjiSve_Click();
     void cmdOpcije_Click();
     void cmdAbout_Click();
+    // The order's undo and redo: Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and the order list's menu.
+    void undoOrder();
+    void redoOrder();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -94,10 +92,14 @@ private:
     // Loads the listing of the source CD the chooser shows; false when cancelled.
     bool showSelectedCd();
     void showDetails(QListView* list, const FileRowsModel& rows);
-    // Adds file list entries as one batch.
-    void addEntries(AddingEntries entries);
-    void showOrderCount();
-    void setOrderTotalColour(bool over);
+    // Shows what the order document reports.
+    void connectOrder();
+    void showOrderTotal();
+    void showOrderCapacity(bool over);
+    void warnOverCapacity();
+    void selectOrderRows(const QList<int>& ascendingPositions);
+    // Adds file list entries as one batch, made by button.
+    void addEntries(AddingEntries entries, const QPushButton* button);
     // Names, roles and relations for screen readers.
     void describeForAssistiveTools();
     void describeCapacity(double totalBytes);
@@ -109,8 +111,6 @@ private:
     void runWaitingCommands();
     void reportBadRows(const FileRowsModel& list, const SizeSum& sum,
                        const QString& badRecords = {});
-    // Marks the order as changed since it was last saved or opened.
-    void orderChanged();
     // Saves the order through the save dialog; false when cancelled or failed (reported).
     bool saveOrder();
     // Asks whether an order with unsaved changes may go; Yes saves it first.
@@ -155,14 +155,12 @@ private:
     CommonDialog m_otvoriSave;
     SharedValues m_shared;
     FileRowsModel m_files;
-    OrderList m_order;
+    OrderDocument m_order;
     frmOpcije* m_opcije = nullptr;
     QPointer<frmNadji> m_nadji;
+    OrderMenu* m_orderMenu = nullptr;
     // The previous CDs' order files, read once and again only when they change.
     PreviousOrdersIndex m_previousOrders;
-    // The order total is over the capacity (its labels are red).
-    bool m_overCapacity = false;
-    DiscCapacity m_capacity = DiscCapacities::kDefault;
     // The source CD whose listing the file list shows, to go back to when a load is
     // cancelled; -1 before the first load.
     int m_listedIndex = -1;

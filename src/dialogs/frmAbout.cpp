@@ -8,6 +8,7 @@
 #include "Twips.h"
 #include "platform/UrlOpener.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -53,6 +54,11 @@ frmAbout::frmAbout(UrlOpener& urls, QWidget* parent) : QDialog(parent), m_urls(u
         addLabel(QStringLiteral("lblFirma"), QStringLiteral("CD Zbirnik"), 720, 600, 2895, 555);
     lblFirma->setFont(designFont(24, true, true));
     setTextColour(lblFirma, palette().color(QPalette::Dark));
+
+    lblVerzija = addLabel(QStringLiteral("lblVerzija"),
+                          QStringLiteral("Verzija ") + QCoreApplication::applicationVersion(), 3720,
+                          660, 1935, 255);
+    lblVerzija->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Label1 = addLink(QStringLiteral("Label1"), kShopAddress, 2400, 960, 3255, 300,
                      &frmAbout::Label1_Click);

@@ -26,6 +26,8 @@ public:
 
     ActivatableLabel* lbl;
     QLabel* lblFirma;
+    // The program's version, in the free corner right of the name.
+    QLabel* lblVerzija;
     ActivatableLabel* Label1;
     QLabel* lblBy;
     QFrame* Line1;

@@ -92,26 +92,39 @@ void FileRowsModel::setRows(PackedRows rows)
     endResetModel();
 }
 
-void FileRowsModel::append(const FileRow& row)
+namespace {
+
+bool isOneRun(const QList<int>& ascendingPositions)
 {
-    beginInsertRows({}, count(), count());
-    m_rows.append(row);
-    endInsertRows();
+    return !ascendingPositions.isEmpty() &&
+           ascendingPositions.last() - ascendingPositions.first() == ascendingPositions.size() - 1;
 }
 
-void FileRowsModel::append(const QList<FileRow>& rows)
-{
-    if (rows.isEmpty())
-        return;
-    beginInsertRows({}, count(), count() + int(rows.size()) - 1);
-    for (const FileRow& row : rows)
-        m_rows.append(row);
-    endInsertRows();
-}
+} // namespace
 
-void FileRowsModel::removeAt(const QList<int>& ascendingPositions)
+void FileRowsModel::change(const QList<int>& removedAt, const QList<int>& insertedAt,
+                           const PackedRows& inserted)
 {
-    if (ascendingPositions.isEmpty())
+    if (removedAt.isEmpty() && isOneRun(insertedAt) && insertedAt.first() == count()) {
+        // Appending: room is made first, so nothing can fail between the model's signals.
+        m_rows.reserveFor(inserted);
+        beginInsertRows({}, insertedAt.first(), insertedAt.last());
+        m_rows.append(inserted);
+        endInsertRows();
         return;
-    setRows(m_rows.without(ascendingPositions));
+    }
+    PackedRows rows = removedAt.isEmpty() ? m_rows : m_rows.without(removedAt);
+    if (!insertedAt.isEmpty())
+        rows = rows.with(insertedAt, inserted);
+    if (insertedAt.isEmpty() && isOneRun(removedAt)) {
+        beginRemoveRows({}, removedAt.first(), removedAt.last());
+        m_rows = std::move(rows);
+        endRemoveRows();
+    } else if (removedAt.isEmpty() && isOneRun(insertedAt)) {
+        beginInsertRows({}, insertedAt.first(), insertedAt.last());
+        m_rows = std::move(rows);
+        endInsertRows();
+    } else {
+        setRows(std::move(rows));
+    }
 }

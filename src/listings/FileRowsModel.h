@@ -54,10 +54,12 @@ public:
     void setRows(const QList<FileRow>& rows);
     void setRows(PackedRows rows);
     void clear() { setRows(PackedRows()); }
-    void append(const FileRow& row);
-    void append(const QList<FileRow>& rows);
-    // Removes the rows at the given ascending positions in one pass; the rest keep their order.
-    void removeAt(const QList<int>& ascendingPositions);
+    // Takes out the rows at the ascending positions removedAt, then puts the inserted rows in
+    // so that they stand at the ascending positions insertedAt; the rest keep their order.
+    // All or nothing: a failure leaves the rows as they were. Rows added at the end or
+    // removed in one run keep the view's selection; other changes reset the view.
+    void change(const QList<int>& removedAt, const QList<int>& insertedAt,
+                const PackedRows& inserted);
 
 private:
     // The tool tip of a row, and what a screen reader says of it beyond its text.

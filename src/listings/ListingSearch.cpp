@@ -4,6 +4,7 @@
 #include "ImeDatoteke.h"
 #include "SearchPattern.h"
 #include "ShopFiles.h"
+#include "platform/CountForms.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
 
@@ -161,8 +162,12 @@ SearchResult searchListings(const SearchRequest& request, WorkControl* control)
 QString describeSearchProblems(const QStringList& problems)
 {
     QStringList named = problems.first(qMin<qsizetype>(kNamedProblems, problems.size()));
-    if (problems.size() > kNamedProblems)
-        named << QStringLiteral("... i jos %1 datoteka").arg(problems.size() - kNamedProblems);
+    if (const qsizetype more = problems.size() - kNamedProblems; more > 0) {
+        named << byCount(more, QStringLiteral("... i jos %1 datoteka"),
+                         QStringLiteral("... i jos %1 datoteke"),
+                         QStringLiteral("... i jos %1 datoteka"))
+                     .arg(more);
+    }
     return QStringLiteral("Pretraga je preskocila datoteke koje se ne mogu procitati:\n") +
            named.join(u'\n');
 }

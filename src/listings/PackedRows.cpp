@@ -101,6 +101,18 @@ void PackedRows::appendEntry(const PackedRows& from, const Entry& entry)
                    qsizetype(entry.labelLength) + entry.pathLength + entry.sizeLength);
 }
 
+void PackedRows::reserveFor(const PackedRows& other)
+{
+    // The arenas grow by half at least too, so that many small appends stay linear.
+    const auto grown = [](qsizetype capacity, qsizetype needed) {
+        return needed > capacity ? qMax(needed, capacity + capacity / 2) : capacity;
+    };
+    if (!m_bytes.isNull()) // a null arena takes the other one over shared
+        m_bytes.reserve(grown(m_bytes.capacity(), m_bytes.size() + other.m_bytes.size()));
+    m_wide.reserve(grown(m_wide.capacity(), m_wide.size() + other.m_wide.size()));
+    growFor(other.m_entries.size());
+}
+
 void PackedRows::append(const PackedRows& other, int count)
 {
     if (count >= 0 && count < other.count()) {
@@ -110,11 +122,11 @@ void PackedRows::append(const PackedRows& other, int count)
         return;
     }
     // The other arena goes over whole; only the offsets of its rows move.
+    reserveFor(other);
     const qint64 bytesBase = m_bytes.size();
     const qint64 wideBase = m_wide.size();
     m_bytes.append(other.m_bytes);
     m_wide.append(other.m_wide);
-    growFor(other.m_entries.size());
     for (Entry entry : other.m_entries) {
         entry.offset += entry.labelLength == kWide ? wideBase : bytesBase;
         m_entries.push_back(entry);
@@ -154,6 +166,55 @@ PackedRows PackedRows::without(const QList<int>& ascendingPositions) const
         kept.appendEntry(*this, m_entries[size_t(position)]);
     }
     return kept;
+}
+
+PackedRows PackedRows::at(const QList<int>& ascendingPositions) const
+{
+    PackedRows taken;
+    taken.m_entries.reserve(size_t(ascendingPositions.size()));
+    for (const int position : ascendingPositions)
+        taken.appendEntry(*this, m_entries[size_t(position)]);
+    return taken;
+}
+
+PackedRows PackedRows::with(const QList<int>& ascendingPositions, const PackedRows& inserted) const
+{
+    Q_ASSERT(ascendingPositions.size() == inserted.count());
+    if (isEmpty())
+        return inserted;
+    PackedRows merged;
+    merged.reserve(count() + inserted.count(), m_bytes.size() + inserted.m_bytes.size());
+    int kept = 0;
+    int next = 0;
+    for (int position = 0; position < count() + inserted.count(); ++position) {
+        if (next < inserted.count() && ascendingPositions[next] == position)
+            merged.appendEntry(inserted, inserted.m_entries[size_t(next++)]);
+        else
+            merged.appendEntry(*this, m_entries[size_t(kept++)]);
+    }
+    return merged;
+}
+
+void PackedRows::truncate(int rows)
+{
+    if (rows >= count())
+        return;
+    // Rows are appended in order, so the first dropped row of each kind marks where its
+    // storage was cut.
+    qsizetype bytes = -1;
+    qsizetype wide = -1;
+    for (size_t i = size_t(rows); i < m_entries.size() && (bytes < 0 || wide < 0); ++i) {
+        const Entry& entry = m_entries[i];
+        if (entry.labelLength == kWide && wide < 0)
+            wide = entry.offset;
+        else if (entry.labelLength != kWide && bytes < 0)
+            bytes = entry.offset;
+    }
+    m_entries.resize(size_t(rows));
+    if (bytes >= 0)
+        m_bytes.truncate(bytes);
+    if (wide >= 0)
+        m_wide.resize(wide);
 }
 
 void PackedRows::clear()

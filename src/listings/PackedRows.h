@@ -31,13 +31,23 @@ public:
     void append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
                 QByteArrayView size);
     void append(const FileRow& row);
-    // The first count rows of other (every row with -1).
+    // The first count rows of other (every row with -1). Every row is all or nothing: a
+    // failure to allocate leaves these rows as they were.
     void append(const PackedRows& other, int count = -1);
+    // Makes the room that appending every row of other takes; the append then allocates
+    // nothing.
+    void reserveFor(const PackedRows& other);
     void reserve(qsizetype rows, qsizetype bytes);
     // Gives the arena's unused capacity back once a list has been filled.
     void squeeze();
     // The rows at the ascending positions, or every row but those.
+    PackedRows at(const QList<int>& ascendingPositions) const;
     PackedRows without(const QList<int>& ascendingPositions) const;
+    // These rows with the inserted ones placed so that inserted row j ends at position
+    // ascendingPositions[j] of the result.
+    PackedRows with(const QList<int>& ascendingPositions, const PackedRows& inserted) const;
+    // Keeps the first rows only; allocates nothing, so it can take back a failed append.
+    void truncate(int rows);
     void clear();
 
     qsizetype byteCount() const { return m_bytes.size(); }

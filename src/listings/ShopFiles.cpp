@@ -39,7 +39,7 @@ QString listingPath(const QString& putanja, int cdNumber)
 
 ShopList readShopList(const QString& path)
 {
-    const QString text = TextCodec::decodeFile(TextFile::readAll(path, kShopListCap));
+    const QString text = TextCodec::decodeFile(TextFile::readAll(path, kShopListCap), path);
     RecordReader reader(text);
     ShopList list;
     while (!reader.atEnd() && list.entries.size() < kMaxSourceCds)
@@ -91,10 +91,8 @@ QString describeBadRecords(const QString& path, const BadRecords& bad)
 
 QByteArray readListingBytes(const QString& path, const WorkControl* control)
 {
-    QByteArray bytes =
-        TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr);
-    const qsizetype mark = bytes.size() - TextCodec::withoutByteOrderMark(bytes).size();
-    return mark > 0 ? bytes.remove(0, mark) : bytes;
+    return TextCodec::fileInCodePage(
+        TextFile::readAll(path, kListingCap, control ? &control->cancelled : nullptr), path);
 }
 
 LoadedListing loadListing(const QString& path, int mp3State, int videoState, WorkControl* control)

@@ -7,6 +7,7 @@
 #include "platform/LetterCase.h"
 
 #include <QSet>
+#include <exception>
 #include <utility>
 
 bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const AddingPrompts& prompts)
@@ -23,12 +24,12 @@ bool ProvjeriProsleCD(const QString& item, PreviousOrders& previous, const Addin
 
 namespace {
 
-// Rows accepted but not yet in the order. They join it in one insert before the customer
+// Rows accepted but not yet in the order. They join it in one piece before the customer
 // sees anything and at the end, so a large batch does not grow the shown list row by row.
 class PendingRows
 {
 public:
-    PendingRows(OrderList& order, qsizetype expected) : m_order(order)
+    PendingRows(OrderDocument& order, qsizetype expected) : m_order(order)
     {
         m_rows.reserve(expected);
         m_upperItems.reserve(expected);
@@ -39,7 +40,7 @@ public:
     {
         return m_seen.contains(upperItem) || m_order.containsUpper(upperItem);
     }
-    qsizetype countWithOrder() const { return m_order.count() + m_rows.size(); }
+    qsizetype count() const { return m_rows.size(); }
     void append(FileRow row, const QString& upperItem)
     {
         m_seen.insert(upperItem);
@@ -50,13 +51,13 @@ public:
     {
         const int added = int(m_rows.size());
         if (added > 0)
-            m_order.append(std::exchange(m_rows, {}), std::exchange(m_upperItems, {}));
+            m_order.addToBatch(std::exchange(m_rows, {}), std::exchange(m_upperItems, {}));
         m_seen.clear();
         return added;
     }
 
 private:
-    OrderList& m_order;
+    OrderDocument& m_order;
     QList<FileRow> m_rows;
     QList<QString> m_upperItems;
     QSet<QString> m_seen;
@@ -64,11 +65,13 @@ private:
 
 } // namespace
 
-AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comboSelectionIndex,
-                        PreviousOrders& previous, const AddingPrompts& prompts)
+AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int comboSelectionIndex,
+                        PreviousOrders& previous, const AddingPrompts& prompts,
+                        const QString& stepName, int row)
 {
-    PendingRows pending(order, qMin(entries.count, kMaxOrderItems - order.count()));
-    qint64 fileBytes = OrderFileWriter::savedSize(order.model().packed());
+    const OrderFileReader::Room room = order.room();
+    PendingRows pending(order, qMin(entries.count, room.items));
+    qint64 fileBytes = 0;
     AddingResult result;
     int& added = result.added;
     const AddingPrompts shownAfterFlush{[&](const QString& wanted) {
@@ -84,6 +87,7 @@ AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comb
                                             prompts.reportFault(message);
                                         }};
 
+    order.beginBatch(stepName, row);
     previous.index.beginBatch();
     try {
         for (qsizetype i = 0; i < entries.count; ++i) {
@@ -91,15 +95,15 @@ AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comb
                 result.cancelled = true;
                 break;
             }
-            if (pending.countWithOrder() >= kMaxOrderItems) {
+            if (added + pending.count() >= room.items) {
                 result.leftOut = entries.count - i;
                 break;
             }
             const FileRow entry = entries.at(i);
             const QString item = OznakaCD(entry.text, comboSelectionIndex);
-            FileRow row{item, entry.fullPath, entry.size};
-            const qint64 rowBytes = OrderFileWriter::savedSize(row);
-            if (fileBytes + rowBytes > kMaxOrderFileBytes) {
+            FileRow ordered{item, entry.fullPath, entry.size};
+            const qint64 rowBytes = OrderFileWriter::savedSize(ordered);
+            if (fileBytes + rowBytes > room.bytes) {
                 result.leftOut = entries.count - i;
                 result.fullBySize = true;
                 break;
@@ -111,14 +115,24 @@ AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comb
                 shownAfterFlush.reportDuplicate(item);
                 continue;
             }
-            pending.append(std::move(row), upperItem);
+            pending.append(std::move(ordered), upperItem);
             fileBytes += rowBytes;
         }
+        added += pending.flush();
     } catch (...) {
-        // What was accepted before the failure stays in the order.
-        pending.flush();
-        throw;
+        // What was accepted before the failure stays in the order, as one step; the batch
+        // ends whatever happens, and the last failure is the one reported.
+        std::exception_ptr failure = std::current_exception();
+        try {
+            pending.flush();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        order.endBatch();
+        std::rethrow_exception(failure);
     }
-    added += pending.flush();
+    if (entries.progress)
+        entries.progress(entries.count);
+    order.endBatch();
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OrderList.h"
+#include "OrderDocument.h"
 
 #include <QList>
 #include <QString>
@@ -47,7 +47,8 @@ struct AddingEntries
 {
     qsizetype count = 0;
     std::function<FileRow(qsizetype)> at;
-    // Told now and then how many entries the batch has looked at; false stops it.
+    // Told now and then how many entries the batch has looked at, false stops it; told count
+    // once the batch has looked at all it will, before the order reports.
     std::function<bool(qsizetype looked)> progress = {};
 
     static AddingEntries of(const QList<FileRow>& rows)
@@ -56,17 +57,20 @@ struct AddingEntries
     }
 };
 
-// Adds file list entries to the order as one batch, in their order. Each entry is labelled
-// with OznakaCD, passes the previous-orders check, and is refused when its item is already
-// in the order, entries added earlier in the batch included. The batch stops when the order
-// holds kMaxOrderItems, or when its file would pass kMaxOrderFileBytes, so that every order
-// the program holds can be saved and opened again; the entries after that are left out and
-// never decoded.
-AddingResult addToOrder(OrderList& order, const AddingEntries& entries, int comboSelectionIndex,
-                        PreviousOrders& previous, const AddingPrompts& prompts);
-inline AddingResult addToOrder(OrderList& order, const QList<FileRow>& entries,
+// Adds file list entries to the order as one batch, in their order, and as one undo step
+// named stepName. Each entry is labelled with OznakaCD, passes the previous-orders check, and
+// is refused when its item is already in the order, entries added earlier in the batch
+// included. The batch stops when the order has no room left (OrderDocument::room: its count
+// and the size of its file), so that every order the program holds can be saved and opened
+// again; the entries after that are left out and never decoded. The batch joins at row, or
+// at the end.
+AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int comboSelectionIndex,
+                        PreviousOrders& previous, const AddingPrompts& prompts,
+                        const QString& stepName = {}, int row = -1);
+inline AddingResult addToOrder(OrderDocument& order, const QList<FileRow>& entries,
                                int comboSelectionIndex, PreviousOrders& previous,
-                               const AddingPrompts& prompts)
+                               const AddingPrompts& prompts, const QString& stepName = {})
 {
-    return addToOrder(order, AddingEntries::of(entries), comboSelectionIndex, previous, prompts);
+    return addToOrder(order, AddingEntries::of(entries), comboSelectionIndex, previous, prompts,
+                      stepName);
 }

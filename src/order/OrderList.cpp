@@ -2,52 +2,52 @@
 
 #include "platform/LetterCase.h"
 
+#include <QScopeGuard>
+
+namespace {
+
+// Takes one count of the text away; allocates nothing.
+void uncount(QHash<QString, int>& counts, const QString& upperText)
+{
+    const auto found = counts.find(upperText);
+    if (found == counts.end())
+        return;
+    if (--found.value() == 0)
+        counts.erase(found);
+}
+
+} // namespace
+
 bool OrderList::contains(const QString& itemText) const
 {
     return m_upperTexts.contains(LetterCase::upper(itemText));
 }
 
-void OrderList::count(const FileRow& row, int delta)
+void OrderList::change(const QList<int>& removedAt, const QList<int>& insertedAt,
+                       const PackedRows& inserted, QList<QString> upperInserted)
 {
-    const QString key = LetterCase::upper(row.text);
-    const int total = m_upperTexts.value(key) + delta;
-    if (total > 0)
-        m_upperTexts.insert(key, total);
-    else
-        m_upperTexts.remove(key);
-}
+    Q_ASSERT(insertedAt.size() == inserted.count());
+    // Everything that allocates comes before the first change.
+    if (upperInserted.isEmpty() && !insertedAt.isEmpty()) {
+        upperInserted.reserve(inserted.count());
+        for (int i = 0; i < inserted.count(); ++i)
+            upperInserted.append(LetterCase::upper(inserted.text(i)));
+    }
+    QList<QString> upperRemoved;
+    upperRemoved.reserve(removedAt.size());
+    for (const int position : removedAt)
+        upperRemoved.append(LetterCase::upper(m_rows.packed().text(position)));
 
-void OrderList::append(FileRow row)
-{
-    count(row, +1);
-    m_rows.append(std::move(row));
-}
-
-void OrderList::append(QList<FileRow> rows)
-{
-    for (const FileRow& row : rows)
-        count(row, +1);
-    m_rows.append(std::move(rows));
-}
-
-void OrderList::append(QList<FileRow> rows, const QList<QString>& upperTexts)
-{
-    Q_ASSERT(rows.size() == upperTexts.size());
-    m_upperTexts.reserve(m_upperTexts.size() + upperTexts.size());
-    for (const QString& key : upperTexts)
-        ++m_upperTexts[key];
-    m_rows.append(std::move(rows));
-}
-
-void OrderList::removeAt(const QList<int>& ascendingPositions)
-{
-    for (const int position : ascendingPositions)
-        count(m_rows.at(position), -1);
-    m_rows.removeAt(ascendingPositions);
-}
-
-void OrderList::clear()
-{
-    m_upperTexts.clear();
-    m_rows.clear();
+    m_upperTexts.reserve(m_upperTexts.size() + upperInserted.size());
+    qsizetype counted = 0;
+    auto undoCounts = qScopeGuard([&] {
+        for (qsizetype i = 0; i < counted; ++i)
+            uncount(m_upperTexts, upperInserted[i]);
+    });
+    for (; counted < upperInserted.size(); ++counted)
+        ++m_upperTexts[upperInserted[counted]];
+    m_rows.change(removedAt, insertedAt, inserted);
+    undoCounts.dismiss();
+    for (const QString& text : upperRemoved)
+        uncount(m_upperTexts, text);
 }

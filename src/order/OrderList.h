@@ -5,8 +5,8 @@
 #include <QHash>
 #include <QString>
 
-// The order: its rows, and a count of every upper-cased item text kept in step with them,
-// so that "is this item already ordered" is one hash look-up.
+// The order's rows, and a count of every upper-cased item text kept in step with them, so
+// that "is this item already ordered" is one hash look-up.
 class OrderList
 {
 public:
@@ -16,17 +16,17 @@ public:
 
     // Compares the whole texts, label included, ignoring letter case.
     bool contains(const QString& itemText) const;
-    void append(FileRow row);
-    void append(QList<FileRow> rows);
-    void removeAt(const QList<int>& ascendingPositions);
-    // The same, for a caller that has upper-cased the texts already.
+    // The same, for a caller that has upper-cased the text already.
     bool containsUpper(const QString& upperText) const { return m_upperTexts.contains(upperText); }
-    void append(QList<FileRow> rows, const QList<QString>& upperTexts);
-    void clear();
+
+    // Takes out the rows at the ascending positions removedAt and puts the inserted rows in at
+    // the ascending positions insertedAt (positions after the change). All or nothing: a
+    // failure, out of memory included, leaves the rows and the counts as they were. The
+    // upper-cased texts of the inserted rows may be given when the caller has them.
+    void change(const QList<int>& removedAt, const QList<int>& insertedAt,
+                const PackedRows& inserted, QList<QString> upperInserted = {});
 
 private:
-    void count(const FileRow& row, int delta);
-
     FileRowsModel m_rows;
     QHash<QString, int> m_upperTexts;
 };

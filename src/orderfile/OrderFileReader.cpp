@@ -5,6 +5,7 @@
 #include "listings/ImeDatoteke.h"
 #include "listings/OrderItemText.h"
 #include "listings/WorkControl.h"
+#include "platform/CountForms.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
@@ -12,7 +13,7 @@
 #include <QDir>
 
 OrderFileRecords::OrderFileRecords(const QByteArray& bytes, const QString& path)
-    : m_reader(TextCodec::decodeFile(bytes)), m_path(path)
+    : m_reader(TextCodec::decodeFile(bytes, path)), m_path(path)
 {
 }
 
@@ -23,11 +24,13 @@ bool OrderFileRecords::next(Record& fields)
     const int count = m_reader.readLine(fields);
     if (count != 3) {
         throw ZbirnikError(
-            QStringLiteral("Datoteka \"%1\" nije ispravna PlayLista: red %2 ima %3 polja, a mora "
+            QStringLiteral("Datoteka \"%1\" nije ispravna PlayLista: red %2 ima %3 %4, a mora "
                            "imati tacno tri (oznaku CD-a, putanju i velicinu).")
                 .arg(QDir::toNativeSeparators(m_path))
                 .arg(m_reader.lineNumber())
-                .arg(count));
+                .arg(count)
+                .arg(byCount(count, QStringLiteral("polje"), QStringLiteral("polja"),
+                             QStringLiteral("polja"))));
     }
     return true;
 }
@@ -54,10 +57,12 @@ QList<FileRow> parse(const QByteArray& bytes, const QString& path, Room room,
         if (control && (rows.size() & 0xFF) == 0 && control->isCancelled())
             throw WorkCancelled();
         if (rows.size() == room.items) {
-            refuse(QStringLiteral("ima vise od %1 datoteka, koliko ih jos stane u narudzbu "
+            refuse(QStringLiteral("ima vise od %1 %3, koliko ih jos stane u narudzbu "
                                   "(narudzba moze imati najvise %2).")
                        .arg(room.items)
-                       .arg(kMaxOrderItems));
+                       .arg(kMaxOrderItems)
+                       .arg(byCount(room.items, QStringLiteral("datoteke"),
+                                    QStringLiteral("datoteke"), QStringLiteral("datoteka"))));
         }
         for (const QString& field : fields) {
             if (field.size() > FieldRules::kMaxFieldLength) {

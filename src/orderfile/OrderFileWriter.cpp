@@ -12,9 +12,11 @@ namespace OrderFileWriter {
 
 namespace {
 
+// A zero character is refused too: a file that starts with one reads as UTF-16 text.
 bool holdsSeparator(QStringView field)
 {
-    return field.contains(u'"') || field.contains(u'\r') || field.contains(u'\n');
+    return field.contains(u'"') || field.contains(u'\r') || field.contains(u'\n') ||
+           field.contains(u'\0');
 }
 
 [[noreturn]] void refuse(const QString& path, const FileRow& row, const QString& reason)
@@ -47,7 +49,7 @@ QByteArray format(const QList<FileRow>& rows, const QString& path)
         const QStringView label = OrderItemText::labelOf(row.text);
         if (holdsSeparator(label) || holdsSeparator(row.fullPath) || holdsSeparator(row.size)) {
             refuse(path, row,
-                   QStringLiteral("sadrzi znak navoda (\") ili prelom reda, "
+                   QStringLiteral("sadrzi znak navoda (\"), prelom reda ili nulti znak, "
                                   "koji se u PlayListu ne mogu zapisati"));
         }
         // Piece by piece: no temporary string per line.

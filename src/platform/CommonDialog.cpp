@@ -12,6 +12,20 @@ const QString kFolderKey = QStringLiteral("Zadnji");
 
 } // namespace
 
+bool suitsOrders(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir() || !info.isWritable())
+        return false;
+    const QString path = info.canonicalFilePath();
+    for (QStringView system : {u"/usr", u"/opt", u"/etc", u"/var"}) {
+        if (path.startsWith(system) &&
+            (path.size() == system.size() || path[system.size()] == u'/'))
+            return false;
+    }
+    return true;
+}
+
 void CommonDialog::rememberFolderIn(SettingsStore& settings, const QString& firstFolder)
 {
     m_settings = &settings;
@@ -23,7 +37,7 @@ QString CommonDialog::startFolder() const
     if (!m_settings)
         return {};
     const QString last = m_settings->read(kFolderSection, kFolderKey, QString());
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : m_firstFolder;
+    return suitsOrders(last) ? last : m_firstFolder;
 }
 
 void CommonDialog::setFilter(const QString& filterList)

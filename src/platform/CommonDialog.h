@@ -46,6 +46,11 @@ public:
     virtual std::optional<quint32> pickColour(quint32 start) = 0;
 };
 
+// True when a file dialog may start in the folder: orders can be saved there, and it lies
+// outside the system's folders (/usr, /opt, /etc, /var), where even root must not leave
+// orders for the package manager to trip over.
+bool suitsOrders(const QString& folder);
+
 // The main window's one file and colour dialog. It keeps its title, file name, filter,
 // flags and colour between uses, so the last file name chosen anywhere is the starting
 // name of the next file dialog.
@@ -66,7 +71,7 @@ public:
     quint32 colour = 0;
 
     // The file dialogs start in the folder of the last file chosen, remembered per user in the
-    // store; before any, and when that folder is gone, in firstFolder.
+    // store, when orders can be saved there; otherwise in firstFolder.
     void rememberFolderIn(SettingsStore& settings, const QString& firstFolder);
 
     // "Description|pattern|Description|pattern|", the trailing bar optional.

@@ -1,5 +1,8 @@
 #include "TextCodec.h"
 
+#include "ZbirnikError.h"
+
+#include <QDir>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -40,15 +43,52 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
-QByteArrayView withoutByteOrderMark(QByteArrayView bytes)
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+// UTF-16 starts with its byte-order mark, or, without one, with a zero byte beside the
+// first letter; windows-1250 text holds no zero bytes.
+bool isUtf16(QByteArrayView bytes)
 {
-    static constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
-    return bytes.startsWith(kUtf8Bom) ? bytes.sliced(3) : bytes;
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+           (bytes.size() >= 2 && (bytes[0] == 0 || bytes[1] == 0));
 }
 
-QString decodeFile(QByteArrayView bytes)
+void refuseUtf16(QByteArrayView bytes, const QString& path)
 {
-    return decode(withoutByteOrderMark(bytes));
+    if (isUtf16(bytes)) {
+        throw ZbirnikError(QStringLiteral("Datoteka \"%1\" nije tekst u kodnoj stranici "
+                                          "windows-1250 (to je UTF-16 tekst); sacuvajte je kao "
+                                          "windows-1250.")
+                               .arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+} // namespace
+
+QString decodeFile(QByteArrayView bytes, const QString& path)
+{
+    refuseUtf16(bytes, path);
+    if (bytes.startsWith(kUtf8Mark))
+        return QString::fromUtf8(bytes.sliced(3));
+    return decode(bytes);
+}
+
+QByteArray fileInCodePage(QByteArray bytes, const QString& path)
+{
+    refuseUtf16(bytes, path);
+    if (!bytes.startsWith(kUtf8Mark))
+        return bytes;
+    const QString text = QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+    QByteArray inCodePage = encoder(text);
+    if (encoder.hasError() || decode(inCodePage) != text) {
+        throw ZbirnikError(QStringLiteral("Datoteka \"%1\" je UTF-8 tekst sa znakom koji "
+                                          "kodna stranica windows-1250 nema.")
+                               .arg(QDir::toNativeSeparators(path)));
+    }
+    return inCodePage;
 }
 
 QByteArray encode(const QString& text)

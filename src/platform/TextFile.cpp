@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 
 namespace TextFile {
@@ -102,28 +103,64 @@ QString regularTarget(const QString& path)
     return target;
 }
 
-void writeAll(const QString& path, const QByteArray& bytes)
+namespace {
+
+[[noreturn]] void cannotSave(const QString& path, const QString& reason)
 {
-    const QString target = regularTarget(path);
-    QSaveFile file(target);
-    const auto fail = [&](const QString& reason) {
-        throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
-                               .arg(QDir::toNativeSeparators(path), reason));
-    };
+    throw ZbirnikError(QStringLiteral("Datoteka \"%1\" se ne moze sacuvati: %2")
+                           .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Messages name the path as the user chose it.
+void save(QSaveFile& file, const QString& path, const QByteArray& bytes)
+{
     // Unbuffered, so that a write cut short (a full disk) shows in the count written; a
     // buffered write would lose that and commit a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(file.errorString());
+        cannotSave(path, file.errorString());
     // A write cut short reports no error of its own; writing the rest again meets the cause
     // (no space left, file too large) and names it.
     for (qsizetype written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0)
-            fail(file.errorString());
+            cannotSave(path, file.errorString());
         written += count;
     }
     if (!file.commit())
-        fail(file.errorString());
+        cannotSave(path, file.errorString());
+}
+
+// A file that may be written in a folder that may not (a shared folder of orders) cannot be
+// replaced atomically: the new file cannot be made beside it.
+bool onlyWritableInPlace(const QString& target)
+{
+    const QFileInfo file(target);
+    return file.isFile() && file.isWritable() && !QFileInfo(file.absolutePath()).isWritable();
+}
+
+} // namespace
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    const QString target = regularTarget(path);
+    QSaveFile file(target);
+    if (!onlyWritableInPlace(target)) {
+        save(file, path, bytes);
+        return;
+    }
+    // Written in place; the old bytes are kept to be put back should the write fail.
+    const QByteArray old = readAll(target, std::numeric_limits<qint64>::max());
+    file.setDirectWriteFallback(true);
+    try {
+        save(file, path, bytes);
+    } catch (const ZbirnikError& error) {
+        QFile back(target);
+        if (back.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+            back.write(old) == old.size())
+            throw;
+        throw ZbirnikError(error.message() +
+                           QStringLiteral("\nStari sadrzaj datoteke nije se mogao vratiti."));
+    }
 }
 
 } // namespace TextFile

@@ -21,7 +21,9 @@ QByteArray readAll(const QString& path, qint64 sizeCap,
 QString regularTarget(const QString& path);
 
 // Replaces the file atomically: a failed write leaves the old file as it was. A symbolic
-// link is followed and stays; a target that is not a regular file is refused.
+// link is followed and stays; a target that is not a regular file is refused. A writable file
+// in a folder that is not writable is written in place instead, and a failed write puts its
+// old bytes back.
 void writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace TextFile

@@ -80,8 +80,8 @@ private slots:
         BackgroundWork::timing() = {};
         frmzBIRNIK& w = f.start();
         BackgroundWork::timing() = {0, 0};
-        w.order().append({QStringLiteral("CD 009: x.mp3"), QStringLiteral("D:\\x.mp3"),
-                          QStringLiteral("001.0000")});
+        w.order().add({{QStringLiteral("CD 009: x.mp3"), QStringLiteral("D:\\x.mp3"),
+                        QStringLiteral("001.0000")}});
         const QList<FileRow> files = w.files().rows();
         const QList<FileRow> order = w.order().model().rows();
         const QString information = w.lblInformation[0]->text();
@@ -186,6 +186,27 @@ private slots:
         }));
         QVERIFY(*sawFirstEnded);
         QVERIFY(!BackgroundWork::abandonedWorkRunning());
+
+        // Work that runs until it is told to stop hears "Otkazi" and ends.
+        auto loopStarted = std::make_shared<std::atomic<bool>>(false);
+        auto loopEnded = std::make_shared<std::atomic<bool>>(false);
+        {
+            WhenProgressShows cancel([&](QProgressDialog* progress) {
+                while (!*loopStarted)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                clickOtkazi(progress);
+            });
+            QVERIFY(
+                !BackgroundWork::run(&window, {}, [loopStarted, loopEnded](WorkControl& control) {
+                    *loopStarted = true;
+                    while (!control.isCancelled())
+                        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                    *loopEnded = true;
+                }));
+            QVERIFY(cancel.shown());
+        }
+        QTRY_VERIFY(*loopEnded);
+        QTRY_VERIFY(!BackgroundWork::abandonedWorkRunning());
     }
 
     // "Dodaj Sve" or another source CD asked for while a listing loads waits for the load:
@@ -228,6 +249,10 @@ private slots:
         MainWindowFixture f;
         f.writeShop({listing(QStringLiteral("prvi"), 3000)});
         frmzBIRNIK& w = f.start();
+        qsizetype dialogsBehindTheBox = -1;
+        f.prompts.whileShown = [&](const FakePrompts::Shown&) {
+            dialogsBehindTheBox = w.findChildren<QProgressDialog*>().size();
+        };
         {
             WhenProgressShows cancel(clickOtkazi);
             w.cmdDodajSve_Click();
@@ -235,9 +260,13 @@ private slots:
         }
         QCOMPARE(w.order().count(), 1024);
         QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("1024"));
-        // Only the capacity warning: a cancelled batch is no full order.
+        // Only the capacity warning, with the dialog gone: a cancelled batch is no full order.
         QCOMPARE(f.prompts.shown.size(), 1);
         QCOMPARE(f.prompts.shown[0].title, QStringLiteral("Previse datoteka izabrano"));
+        QCOMPARE(dialogsBehindTheBox, 0);
+        // What it accepted is one step.
+        w.order().undo();
+        QCOMPARE(w.order().count(), 0);
     }
 
     // The longest file name a path can hold: the label shows what fits and keeps the whole

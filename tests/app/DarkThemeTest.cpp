@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(w.lblPjesma->text(), QStringLiteral("spot.DAT"));
         QVERIFY2(unreadable(&w).isEmpty(), qPrintable(unreadable(&w).join(u' ')));
         w.cmdDodajSve_Click();
-        QVERIFY(w.overCapacity());
+        QVERIFY(w.order().overCapacity());
         QVERIFY2(unreadable(&w).isEmpty(), qPrintable(unreadable(&w).join(u' ')));
     }
 

@@ -92,6 +92,7 @@ private slots:
         QCOMPARE(f->prompts.shown[0].text, kQuestion);
         QCOMPARE(f->prompts.shown[0].ownButtons, QStringList({"Yes", "No", "Cancel"}));
         QCOMPARE(f->prompts.shown[0].defaultButton, int(Yes));
+        QCOMPARE(f->prompts.shown[0].escapeButton, int(Cancel));
         QCOMPARE(w.order().count(), 2);
         QVERIFY(closeAnswering(w, No));
         QCOMPARE(questions(), 2);
@@ -129,6 +130,9 @@ private slots:
         const QString path = f->path(QStringLiteral("n.txt"));
         f->dialogs.files = {path, path, path};
         w.cmdSave_Click();
+        QVERIFY(!w.isWindowModified());
+        // Adding nothing but duplicates changes nothing.
+        w.cmdDodajSve_Click();
         QVERIFY(!w.isWindowModified());
         w.cmdIzbrisiSve_Click();
         w.cmdOpen_Click();

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 #include <cerrno>
 #include <csignal>
@@ -26,7 +27,7 @@ frmzBIRNIK& startWithOrder(MainWindowFixture& f)
 {
     f.writeShop({{QStringLiteral("D:\\x.mp3,001.0000")}, {QStringLiteral("D:\\y.mp3,002.0000")}});
     frmzBIRNIK& w = f.start();
-    w.order().append(kOrder);
+    w.order().add(kOrder);
     return w;
 }
 
@@ -131,7 +132,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             many.append({QStringLiteral("CD 001: %1.mp3").arg(i),
                          QStringLiteral("D:\\%1.mp3").arg(i), QStringLiteral("001.0000")});
-        w.order().append(many);
+        w.order().add(many);
         f.dialogs.files = {path};
         {
             const FileSizeLimit diskFull(512);
@@ -144,6 +145,33 @@ private slots:
                  qPrintable(f.prompts.shown[0].text));
         QCOMPARE(readTestFile(path), QByteArray("stara narudzba\r\n"));
         QCOMPARE(w.order().count(), 202);
+    }
+
+    // A writable order file in a folder that is not (a shared folder of orders) is saved over
+    // in place; a write that fails puts the old bytes back.
+    void writableFileInAReadOnlyFolder()
+    {
+        if (runningAsRoot())
+            QSKIP("permissions do not bind root");
+        MainWindowFixture f;
+        frmzBIRNIK& w = startWithOrder(f);
+        const QString folder = f.path(QStringLiteral("zajednicki"));
+        writeTestFile(folder, QStringLiteral("narudzba.txt"), "stara narudzba\r\n");
+        const QString path = folder + QStringLiteral("/narudzba.txt");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        const auto writable = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        });
+        f.dialogs.files = {path, path};
+        {
+            const FileSizeLimit diskFull(32);
+            w.cmdSave_Click();
+        }
+        QCOMPARE(f.prompts.titles(), QStringList{"Greska"});
+        QCOMPARE(readTestFile(path), QByteArray("stara narudzba\r\n"));
+        w.cmdSave_Click();
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QVERIFY(readTestFile(path).startsWith("\"CD 001\",\"D:\\a.mp3\",\"004.0512\"\r\n"));
     }
 
     // A FIFO would hang the program and a link to /dev/zero would fill the memory: wherever a
@@ -171,7 +199,7 @@ private slots:
         QCOMPARE(g.prompts.shown.size(), 2);
         QVERIFY(g.prompts.shown[1].text.contains(QStringLiteral("Muzika 002.kat")));
 
-        w.order().append(kOrder);
+        w.order().add(kOrder);
         g.dialogs.files = {pipe};
         w.cmdOpen_Click();
         QCOMPARE(g.prompts.shown.size(), 3);

@@ -2,6 +2,7 @@
 #include "common/TestRegistry.h"
 #include "dialogs/frmAbout.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -38,6 +39,59 @@ class KeysAndFocusTest : public QObject
 private slots:
     void cleanup() { f.reset(); }
 
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. What comes back is selected, the first of
+    // it current; the changed mark follows the saved point, and emptying is never a change.
+    void undoRedoAndTheSavedPoint()
+    {
+        frmzBIRNIK& w = startActive();
+        auto* undo = w.findChild<QAction*>(QStringLiteral("actPonisti"));
+        auto* redo = w.findChild<QAction*>(QStringLiteral("actPonovi"));
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Ponisti"));
+        w.cmdDodajSve_Click();
+        const QStringList all = f->texts(w.order().model());
+        f->dialogs.files = {f->path(QStringLiteral("n.txt"))};
+        w.cmdSave_Click();
+        QVERIFY(!w.isWindowModified());
+
+        QItemSelectionModel* selection = w.lstCDNarucen->selectionModel();
+        w.lstCDNarucen->setFocus();
+        selection->setCurrentIndex(w.order().model().index(0), QItemSelectionModel::Select);
+        selection->select(w.order().model().index(2), QItemSelectionModel::Select);
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Delete);
+        QCOMPARE(f->texts(w.order().model()), QStringList{"CD 001: b.mp3"});
+        QVERIFY(w.isWindowModified());
+        QCOMPARE(undo->text(), QStringLiteral("Ponisti: Izbrisi"));
+
+        selection->clear();
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->texts(w.order().model()), all);
+        QVERIFY(!w.isWindowModified());
+        QCOMPARE(selection->selectedRows().size(), 2);
+        QVERIFY(selection->isRowSelected(0) && selection->isRowSelected(2));
+        QCOMPARE(w.lstCDNarucen->currentIndex().row(), 0);
+        QCOMPARE(undo->text(), QStringLiteral("Ponisti: Dodaj Sve"));
+        QCOMPARE(redo->text(), QStringLiteral("Ponovi: Izbrisi"));
+
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(w.order().count(), 1);
+        QVERIFY(!redo->isEnabled());
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.order().count(), 1);
+
+        // A saved order emptied is no change; undone, it is the saved order again.
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w.cmdIzbrisiSve->toolTip().contains(QStringLiteral("Ctrl+Z")));
+        w.cmdIzbrisiSve_Click();
+        QVERIFY(!w.isWindowModified());
+        QTest::keyClick(w.lstCDNarucen, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->texts(w.order().model()), all);
+        QVERIFY(!w.isWindowModified());
+        QCOMPARE(selection->selectedRows().size(), 3);
+        QVERIFY(f->prompts.shown.isEmpty());
+    }
+
     // Enter on a focused button presses that button; anywhere else it is "&Dodaj >".
     void enterPressesTheFocusedButton()
     {
@@ -57,6 +111,17 @@ private slots:
         QTest::keyClick(w.cmdDodaj, Qt::Key_Return);
         QCOMPARE(w.order().count(), 2);
         QVERIFY(w.cmdDodaj->isDefault());
+    }
+
+    // A mnemonic clicks at once, as Enter does, so a key typed right after it comes after the
+    // click: Alt+S and Down adds the files shown, not those of the next source CD.
+    void mnemonicsClickAtOnce()
+    {
+        frmzBIRNIK& w = startActive();
+        QTest::keyClick(&w, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(w.order().count(), 3);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::AltModifier);
+        QCOMPARE(w.order().count(), 0);
     }
 
     void deleteInTheOrderRemovesTheSelectedItems()

@@ -72,6 +72,11 @@ private slots:
         for (QLabel* l :
              {w.lblBrojN, w.lblBrojNarucenih, w.lblCDNarucen_Vrijeme, w.lblUkupnoVrijeme})
             QCOMPARE_TWIPS(twips(l).top, listBottom + 100);
+        // The count fits the largest order, five digits, widened to the right only.
+        QCOMPARE_TWIPS(twips(w.lblBrojNarucenih).left,
+                       twips(w.lblBrojN).left + twips(w.lblBrojN).width + 100);
+        QVERIFY(w.lblBrojNarucenih->width() >=
+                w.lblBrojNarucenih->fontMetrics().horizontalAdvance(QStringLiteral("32767")));
         QCOMPARE_TWIPS(twips(w.lblInformation[0]).top, H - 1150);
         QCOMPARE_TWIPS(twips(w.lblInformation[1]).top, H - 950);
         QCOMPARE_TWIPS(twips(w.lblPjesma).top, H - 750);

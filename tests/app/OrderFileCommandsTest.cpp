@@ -28,8 +28,7 @@ private slots:
         MainWindowFixture f;
         f.writeShop({{QStringLiteral("D:\\a\\x.mp3,001.0000")}});
         frmzBIRNIK& w = f.start();
-        w.order().append(sampleOrder());
-        w.SaberiVelicine(1);
+        w.order().add(sampleOrder());
         const QString total = w.lblCDNarucen_Vrijeme->text();
         const QString path = f.path(QStringLiteral("nova narudzba"));
 
@@ -44,7 +43,7 @@ private slots:
         QCOMPARE(save.filters[0].pattern, QStringLiteral("*.txt"));
         QVERIFY(QFile::exists(path)); // the name is used as given: no extension added
 
-        w.order().clear();
+        w.order().empty();
         w.cmdOpen_Click();
         const FileDialogRequest& open = f.dialogs.fileRequests.at(1);
         QCOMPARE(open.kind, FileDialogKind::Open);
@@ -69,7 +68,7 @@ private slots:
         MainWindowFixture f;
         f.writeShop({{QStringLiteral("D:\\a\\x.mp3,001.0000")}});
         frmzBIRNIK& w = f.start();
-        w.order().append(sampleOrder());
+        w.order().add(sampleOrder());
         w.cmdOpen_Click();
         QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("2"));
         QCOMPARE(w.order().count(), 2);
@@ -81,7 +80,7 @@ private slots:
         w.cmdSave_Click();
         QCOMPARE(readTestFile(path), QByteArray("stari sadrzaj"));
 
-        w.order().clear();
+        w.order().empty();
         f.dialogs.files = {path};
         w.cmdSave_Click();
         QVERIFY(QFile::exists(path));
@@ -96,7 +95,7 @@ private slots:
         MainWindowFixture f;
         f.writeShop({{QStringLiteral("D:\\a\\x.mp3,001.0000")}});
         frmzBIRNIK& w = f.start();
-        w.order().append(sampleOrder());
+        w.order().add(sampleOrder());
 
         f.dialogs.files = {f.path(QStringLiteral("nema foldera/n.txt")),
                            f.path(QStringLiteral("nema.txt"))};
@@ -120,7 +119,7 @@ private slots:
         QCOMPARE(f.prompts.shown.size(), 3);
         QVERIFY(f.prompts.shown[2].text.contains(QStringLiteral("velika.txt")));
         QCOMPARE(w.order().count(), 2);
-        w.order().removeAt({0});
+        w.order().remove({0});
         f.dialogs.files = {bigPath};
         w.cmdOpen_Click();
         QCOMPARE(f.prompts.shown.size(), 3);

@@ -200,12 +200,16 @@ private slots:
                  QStringLiteral("CD 001: a.mp3\nVelicina: 001.0000 MB\nVrsta: MP3 pjesma"));
 
         // An item typed in another letter case is the same item.
-        w.order().append({QStringLiteral("cd 001: C.MP3"), {}, QStringLiteral("003.0512")});
+        w.order().add({{QStringLiteral("cd 001: C.MP3"), {}, QStringLiteral("003.0512")}});
         QCOMPARE(marked(), QList<int>({0, 1, 2}));
         select(w.lstCDNarucen, {0, 2}, 0);
         w.cmdIzbrisi_Click();
         QCOMPARE(marked(), QList<int>({1}));
         w.cmdIzbrisiSve_Click();
+        QCOMPARE(marked(), QList<int>());
+        w.order().undo();
+        QCOMPARE(marked(), QList<int>({1}));
+        w.order().redo();
         QCOMPARE(marked(), QList<int>());
 
         // The same name on another source CD is another item.
@@ -258,7 +262,7 @@ private slots:
         for (int i = 0; i < kMaxOrderItems - 1; ++i)
             almostFull.append(
                 {QStringLiteral("CD 009: %1").arg(i), {}, QStringLiteral("000.0000")});
-        w.order().append(almostFull);
+        w.order().add(almostFull);
         QString countShown;
         f->prompts.whileShown = [&](const FakePrompts::Shown&) {
             countShown = w.lblBrojNarucenih->text();

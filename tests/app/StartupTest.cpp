@@ -203,7 +203,8 @@ private slots:
     }
 
     // Before any file is chosen the file dialogs start in the shop folder, unless orders
-    // cannot be saved there (an installed demo shop): then in the user's documents.
+    // cannot be saved there or it is a system folder (an installed demo shop, also for root):
+    // then in the user's documents.
     void fileDialogsFirstStartWhereOrdersCanBeSaved()
     {
         MainWindowFixture shop;
@@ -216,6 +217,8 @@ private slots:
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString elsewhere = QFileInfo(documents).isDir() ? documents : QDir::homePath();
         QCOMPARE(firstDialogFolder(shop.path(QStringLiteral("nema"))), elsewhere);
+        QCOMPARE(firstDialogFolder(QStringLiteral("/usr/share")), elsewhere);
+        QCOMPARE(firstDialogFolder(QStringLiteral("/var")), elsewhere);
         if (geteuid() != 0) { // permissions bind everyone but root
             QFile::setPermissions(shop.path(), QFile::ReadOwner | QFile::ExeOwner);
             QCOMPARE(firstDialogFolder(shop.path()), elsewhere);

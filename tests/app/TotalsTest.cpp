@@ -34,16 +34,14 @@ private slots:
         frmzBIRNIK& w = shop.create();
         const QColor normal = textColour(w.lblUkupnoVrijeme);
 
-        w.order().append(item(QStringLiteral("a.mp3"), QStringLiteral("300.0000")));
-        w.order().append(item(QStringLiteral("b.mp3"), QStringLiteral("350.0000")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("a.mp3"), QStringLiteral("300.0000"))});
+        w.order().add({item(QStringLiteral("b.mp3"), QStringLiteral("350.0000"))});
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
         QCOMPARE(w.lblCDNarucen_Vrijeme->toolTip(), QString());
 
-        w.order().append(item(QStringLiteral("c.mp3"), QStringLiteral("000.0001")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("c.mp3"), QStringLiteral("000.0001"))});
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("650.0001"));
         QCOMPARE(shop.prompts.titles(), QStringList{kCapacityTitle});
         QCOMPARE(shop.prompts.shown[0].text, kCapacityText);
@@ -56,32 +54,27 @@ private slots:
         QCOMPARE(w.lblCDNarucen_Vrijeme->accessibleDescription(),
                  w.lblCDNarucen_Vrijeme->toolTip());
 
-        w.order().append(item(QStringLiteral("d.mp3"), QStringLiteral("001.0000")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("d.mp3"), QStringLiteral("001.0000"))});
         QCOMPARE(shop.prompts.shown.size(), 1);
 
-        w.order().removeAt({2, 3});
-        w.SaberiVelicine(1);
+        w.order().remove({2, 3});
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
         QCOMPARE(w.lblCDNarucen_Vrijeme->accessibleDescription(), QString());
         QCOMPARE(textColour(w.lblCDNarucen_Vrijeme), normal);
 
-        w.order().append(item(QStringLiteral("e.mp3"), QStringLiteral("000.0001")));
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("e.mp3"), QStringLiteral("000.0001"))});
         QCOMPARE(shop.prompts.shown.size(), 2);
     }
 
     void fileListTotalHasNoCapacityCheck()
     {
         MainWindowFixture shop;
-        frmzBIRNIK& w = shop.create();
-        w.files().setRows(
-            {{QStringLiteral("x.DAT"), QStringLiteral("D:\\x.DAT"), QStringLiteral("999.1023")}});
-        w.SaberiVelicine(0);
+        shop.writeShop({{"D:\\x.DAT,999.1023"}});
+        frmzBIRNIK& w = shop.start();
         QCOMPARE(w.lblCD_Vrijeme->text(), QStringLiteral("999.1023"));
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QVERIFY(shop.prompts.shown.isEmpty());
-        QVERIFY(!w.overCapacity());
+        QVERIFY(!w.order().overCapacity());
     }
 
     // A size that is not a valid number is named once, by the load, addition or open that
@@ -153,10 +146,8 @@ private slots:
         MainWindowFixture shop;
         frmzBIRNIK& w = shop.create();
         const QColor normal = textColour(w.lblUkupnoVrijeme);
-        w.order().append(item(QStringLiteral("a.DAT"), QStringLiteral("700.0000")));
-        w.SaberiVelicine(1);
-        w.order().clear();
-        w.SaberiVelicine(1);
+        w.order().add({item(QStringLiteral("a.DAT"), QStringLiteral("700.0000"))});
+        w.order().empty();
         QCOMPARE(w.lblCDNarucen_Vrijeme->text(), QStringLiteral("000.0000"));
         QCOMPARE(textColour(w.lblUkupnoVrijeme), normal);
     }

@@ -62,8 +62,8 @@ private slots:
         QCOMPARE(underlines(about), (QList<bool>{true, true, true}));
 
         // A plain label clears every underline.
-        for (QLabel* plain :
-             {about.lblFirma, about.lblBy, about.Label2, about.lblMade, about.lblMadeFirma}) {
+        for (QLabel* plain : {about.lblFirma, about.lblVerzija, about.lblBy, about.Label2,
+                              about.lblMade, about.lblMadeFirma}) {
             moveOver(about.Label1);
             moveOver(plain, uncoveredPoint(about, plain));
             QVERIFY2(underlines(about) == (QList<bool>{false, false, false}),
@@ -77,6 +77,23 @@ private slots:
         moveOver(about.lblWebMade);
         moveOver(&about, about.Line1->geometry().center());
         QCOMPARE(underlines(about), (QList<bool>{false, false, false}));
+    }
+
+    // The version stands whole in a corner that no control of the design covers.
+    void versionStandsClearOfTheDesign()
+    {
+        const QString version = QCoreApplication::applicationVersion();
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+        frmAbout about(m_urls);
+        QCoreApplication::setApplicationVersion(version);
+        QCOMPARE(about.lblVerzija->text(), QStringLiteral("Verzija 1.0.0"));
+        QVERIFY(about.lblVerzija->sizeHint().width() <= about.lblVerzija->width());
+        QVERIFY(about.rect().contains(about.lblVerzija->geometry()));
+        for (QWidget* other : about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != about.lblVerzija)
+                QVERIFY2(!other->geometry().intersects(about.lblVerzija->geometry()),
+                         qPrintable(other->objectName()));
+        }
     }
 
     void linksOpenTheirTargetsAndTheBoxStays()

@@ -584,15 +584,21 @@ def capacity_of_700_mb_warns_once_past_it(s):
     program.exit_with_izlaz()
 
 
+def make_shop_with_a_large_second_cd(shop, millions):
+    # Source CD 1 is the rock CD; source CD 2 holds millions of short records, so that its
+    # load shows the progress dialog.
+    make_shop(shop, [ROCK])
+    (shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
+    (shop / "PlayLists" / "Muzika 002.kat").write_bytes(
+        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * millions)
+
+
 @scenario
 def cancelling_a_large_listing(s):
     # Source CD 2 is large enough (twelve million short records, about 2 s to load) that
     # loading it shows the progress dialog; the window answers Esc there while the listing
     # loads, and everything stays as it was.
-    make_shop(s.shop, [ROCK])
-    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
-    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
-        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * 12)
+    make_shop_with_a_large_second_cd(s.shop, millions=12)
     program = s.start()
     program.keys(program.main_window(), "Down")
     program.answer("Ucitavanje", "Escape")
@@ -608,10 +614,7 @@ def cancelling_a_large_listing(s):
 def keys_typed_ahead_of_a_long_load(s):
     # Down starts a load that shows the progress dialog; "Dodaj Sve", typed at once, waits for
     # the load and adds the new source CD's files: more than an order can hold.
-    make_shop(s.shop, [ROCK])
-    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
-    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
-        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * 4)
+    make_shop_with_a_large_second_cd(s.shop, millions=4)
     program = s.start()
     program.keys(program.main_window(), "Down", "alt+s")
     program.answer("Previse datoteka izabrano", "Return")
@@ -622,10 +625,7 @@ def keys_typed_ahead_of_a_long_load(s):
 def escape_stops_a_long_search_at_once(s):
     # One source CD of twelve million names: the search shows its progress dialog, Esc there
     # ends the wait, and the window answers at once while the search runs down.
-    make_shop(s.shop, [ROCK])
-    (s.shop / "PlayList.kat").write_bytes(b'"Izvorni CD 1"\r\n"Velik CD"\r\n')
-    (s.shop / "PlayLists" / "Muzika 002.kat").write_bytes(
-        b"".join(b"%08d,1\r\n" % i for i in range(1_000_000)) * 12)
+    make_shop_with_a_large_second_cd(s.shop, millions=12)
     program = s.start()
     program.press("alt+n")
     finder = program.wait_window("Pronadjite datoteku")
@@ -656,6 +656,18 @@ def exit_asks_to_save_a_changed_order(s):
     if status != 0:
         raise Failure(f"the program ended with status {status}; output:\n{program.output()}")
     expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+
+
+@scenario
+def emptied_order_comes_back_with_ctrl_z(s):
+    make_shop(s.shop, [ROCK])
+    program = s.start()
+    program.press("alt+s")
+    program.press("alt+z")  # "I&zbrisi Sve"
+    program.keys(program.main_window(), "ctrl+z")
+    save_order(program, s.shop / "narudzba.txt")
+    expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+    program.exit_with_izlaz()
 
 
 @scenario

@@ -20,15 +20,16 @@ public:
         MessageIcon icon;
         MessageButtons buttons;
         // The captions of a box with buttons of its own ("Yes", "No", "OK" for the standard
-        // ones) and its default button; empty for the other boxes.
+        // ones), its default button and the button Esc gives; empty for the other boxes.
         QStringList ownButtons;
         int defaultButton = -1;
+        int escapeButton = -1;
     };
 
     MessageAnswer message(const QString& text, const QString& title, MessageIcon icon,
                           MessageButtons buttons) override
     {
-        shown.append({text, title, icon, buttons, {}, -1});
+        shown.append({text, title, icon, buttons, {}, -1, -1});
         if (whileShown)
             whileShown(shown.last());
         if (buttons == MessageButtons::Ok)
@@ -37,7 +38,7 @@ public:
     }
 
     int choose(const QString& text, const QString& title, MessageIcon icon,
-               const QList<BoxButton>& buttons, int defaultButton, int /*escapeButton*/) override
+               const QList<BoxButton>& buttons, int defaultButton, int escapeButton) override
     {
         QStringList captions;
         for (const BoxButton& button : buttons) {
@@ -46,7 +47,8 @@ public:
             else
                 captions << standardCaption(*button.standard);
         }
-        shown.append({text, title, icon, MessageButtons::Ok, captions, defaultButton});
+        shown.append(
+            {text, title, icon, MessageButtons::Ok, captions, defaultButton, escapeButton});
         if (whileShown)
             whileShown(shown.last());
         return choices.isEmpty() ? defaultButton : choices.takeFirst();

@@ -30,10 +30,24 @@ private slots:
         QVERIFY(!model.packed().keptAsText(5));
         QCOMPARE(model.data(model.index(6)).toString(), QStringLiteral("日本.mp3"));
 
-        model.removeAt({0, 6});
+        model.change({0, 6}, {}, {});
         QCOMPARE(model.rows(), rows.mid(1, 5) + rows.mid(7));
-        model.append(rows[6]);
+        PackedRows wide;
+        wide.append(rows[6]);
+        model.change({}, {model.count()}, wide);
         QCOMPARE(model.at(model.count() - 1), rows[6]);
+
+        // Rows kept as text stay whole when one set of rows is appended to another that
+        // holds such rows already.
+        const FileRow other{QStringLiteral("CD 002: 中.mp3"), QStringLiteral("D:\\中.mp3"),
+                            "001.0000"};
+        FileRowsModel more;
+        more.setRows({rows[0], other});
+        PackedRows both = model.packed();
+        both.append(more.packed());
+        QCOMPARE(both.count(), model.count() + 2);
+        QCOMPARE(both.at(model.count() - 1), rows[6]);
+        QCOMPARE(both.at(model.count() + 1), other);
 
         // The total reads every size where it stands; the ones that are no number are named.
         const SizeSum sum = sumSizes(model.packed());

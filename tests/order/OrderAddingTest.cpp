@@ -26,7 +26,7 @@ class OrderAddingTest : public QObject
         return writeTestFile(m_folder->path(), name, bytes);
     }
 
-    QStringList addNames(OrderList& order, const QStringList& names, int combo,
+    QStringList addNames(OrderDocument& order, const QStringList& names, int combo,
                          const QStringList& paths, PromptRecorder& recorder)
     {
         PreviousOrders previous{*m_index, paths};
@@ -71,7 +71,7 @@ private slots:
     {
         const QString old = previousOrder(QStringLiteral("old.txt"),
                                           orderFileText({"E:\\x\\cd intro.MP3", "E:\\y.mp3"}));
-        OrderList order;
+        OrderDocument order;
         PromptRecorder recorder;
         addNames(order, {"CD Intro.mp3"}, 0, {old}, recorder);
         const QStringList texts =
@@ -85,11 +85,11 @@ private slots:
     // Adding stops at the most an order can hold and tells how many entries were left out.
     void addingStopsAtTheLimit()
     {
-        OrderList order;
+        OrderDocument order;
         QList<FileRow> full;
         for (int i = 0; i < kMaxOrderItems - 2; ++i)
             full.append({QStringLiteral("CD 001: %1").arg(i), {}, QStringLiteral("001.0000")});
-        order.append(full);
+        order.add(full);
         PromptRecorder recorder;
         PreviousOrders previous{*m_index, {}};
         // A duplicate on the way takes no room.
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(recorder.events, QStringList({"duplicate CD 001: 0"}));
 
         // Exactly filling the order leaves nothing out; a full order takes no more.
-        order.removeAt({0});
+        order.remove({0});
         result = addToOrder(order, entriesNamed({"c"}), 0, previous, recorder.prompts());
         QCOMPARE(result.added, 1);
         QCOMPARE(result.leftOut, 0);
@@ -112,14 +112,14 @@ private slots:
 
         // The order's file is the other limit: an entry that fills it to exactly 64 MB is
         // added, one byte more is not.
-        order.clear();
+        order.empty();
         const qint64 entryBytes =
             OrderFileWriter::savedSize({QStringLiteral("CD 001: c"), QStringLiteral("D:\\src\\c"),
                                         QStringLiteral("001.0000")});
         const qsizetype line = 6 + 8 + 10;
-        order.append(FileRow{QStringLiteral("CD 001: x"),
-                             QString(kMaxOrderFileBytes - entryBytes - line, u'x'),
-                             QStringLiteral("001.0000")});
+        order.add({FileRow{QStringLiteral("CD 001: x"),
+                           QString(kMaxOrderFileBytes - entryBytes - line, u'x'),
+                           QStringLiteral("001.0000")}});
         result = addToOrder(order, entriesNamed({"c", "d"}), 0, previous, recorder.prompts());
         QCOMPARE(result.added, 1);
         QCOMPARE(result.leftOut, 1);
@@ -129,8 +129,8 @@ private slots:
 
     void duplicatesAreRefusedInBatchOrderIgnoringCase()
     {
-        OrderList order;
-        order.append({QStringLiteral("CD 007: B.MP3"), {}, {}});
+        OrderDocument order;
+        order.add({{QStringLiteral("CD 007: B.MP3"), {}, {}}});
         PromptRecorder recorder;
         const QStringList texts =
             addNames(order, {"a.mp3", "b.mp3", "c.mp3", "A.Mp3"}, 6, {}, recorder);
@@ -142,8 +142,8 @@ private slots:
         QCOMPARE(order.count(), 4);
         QCOMPARE(order.model().at(3).fullPath, QStringLiteral("D:\\src\\a.mp3"));
         // Letter case within the code page: "ß" is no "SS" and "µ" no Greek letter.
-        OrderList other;
-        other.append({QStringLiteral("CD 001: STRASSE.MP3"), {}, {}});
+        OrderDocument other;
+        other.add({{QStringLiteral("CD 001: STRASSE.MP3"), {}, {}}});
         PromptRecorder byCodePage;
         QCOMPARE(
             addNames(other,
@@ -160,7 +160,7 @@ private slots:
         const QString path = previousOrder(
             QStringLiteral("old1.txt"),
             orderFileText({"E:\\Rock\\SONG.MP3", "E:\\x.mp3", "E:\\STRASSE.MP3", "E:\\čaša.mp3"}));
-        OrderList order;
+        OrderDocument order;
         PromptRecorder recorder;
         recorder.answers = {true, false, true};
         // Yes adds; No leaves out silently; Yes on an item already ordered brings the
@@ -178,7 +178,7 @@ private slots:
         const QStringList paths = {
             previousOrder(QStringLiteral("m1.txt"), orderFileText({"D:\\a.mp3", "D:\\a.mp3"})),
             m_folder->path() + QStringLiteral("/missing.txt")};
-        OrderList order;
+        OrderDocument order;
         PromptRecorder recorder;
         addNames(order, {"a.mp3"}, 0, paths, recorder);
         QCOMPARE(recorder.events, QStringList({"ask A.MP3"}));
@@ -193,7 +193,7 @@ private slots:
                           orderFileText({"D:\\early.mp3"}) + "\"CD 1\",\"D:\\late.mp3\"");
         const QString good =
             previousOrder(QStringLiteral("good.txt"), orderFileText({"D:\\z.mp3"}));
-        OrderList order;
+        OrderDocument order;
         PromptRecorder recorder;
         addNames(order, {"early.mp3", "a.mp3", "late.mp3", "z.mp3"}, 0, {missing, cut, good},
                  recorder);
@@ -218,7 +218,7 @@ private slots:
         const QStringList paths = {
             previousOrder(QStringLiteral("empty.txt"), {}),
             previousOrder(QStringLiteral("o.txt"), orderFileText({"a.mp3"}))};
-        OrderList order;
+        OrderDocument order;
         PromptRecorder recorder;
         addNames(order, {"CD x", "a.mp3"}, 0, paths, recorder);
         QCOMPARE(recorder.events, QStringList({"ask A.MP3"}));
@@ -233,7 +233,7 @@ private slots:
     void changedFileIsReadAgainOnlyWhenItsStampChanges()
     {
         const QString path = previousOrder(QStringLiteral("c.txt"), orderFileText({"D:\\a.mp3"}));
-        OrderList order;
+        OrderDocument order;
         PromptRecorder recorder;
         recorder.answers = {false, false, false, false};
         // Changed while a question is up: the next entry of the same batch sees it.
@@ -268,7 +268,7 @@ private slots:
 
     void failureInTheMiddleKeepsWhatWasAccepted()
     {
-        OrderList order;
+        OrderDocument order;
         AddingPrompts prompts{[](const QString&) { return true; },
                               [](const QString&) { throw std::runtime_error("box failed"); },
                               [](const QString&) {}};
@@ -278,15 +278,20 @@ private slots:
             addToOrder(order, entriesNamed({"a", "b", "a", "c"}), 0, previous, prompts));
         QCOMPARE(order.count(), 2);
         QVERIFY(order.contains(QStringLiteral("cd 001: B")));
+        // ...as one step, in step with the rows.
+        order.undo();
+        QCOMPARE(order.count(), 0);
+        QVERIFY(!order.contains(QStringLiteral("cd 001: B")));
+        QVERIFY(!order.canUndo());
     }
 
     void removingSelectedKeepsTheRestInOrder()
     {
         const QStringList all = {"X", "Y", "Z"};
         for (int mask = 0; mask < 8; ++mask) {
-            OrderList order;
+            OrderDocument order;
             for (const QString& text : all)
-                order.append({text, text + "-path", "001.0000"});
+                order.add({{text, text + "-path", "001.0000"}});
             QList<int> selected;
             QStringList kept;
             for (int i = 0; i < 3; ++i) {
@@ -295,7 +300,7 @@ private slots:
                 else
                     kept << all[i];
             }
-            order.removeAt(selected);
+            order.remove(selected);
             QCOMPARE(order.count(), kept.size());
             for (int i = 0; i < kept.size(); ++i) {
                 QCOMPARE(order.model().at(i).text, kept[i]);

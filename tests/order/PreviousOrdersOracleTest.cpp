@@ -101,7 +101,7 @@ private slots:
         QList<FileState> states(kFiles);
         QList<QDateTime> stamps(kFiles);
         PreviousOrdersIndex index;
-        OrderList order;
+        OrderDocument order;
 
         for (int round = 0; round < 150; ++round) {
             for (int file = 0; file < kFiles; ++file) {
@@ -124,7 +124,7 @@ private slots:
             const QList<FileRow> entries = randomEntries();
             const int combo = m_random.bounded(3) - 1;
             if (order.count() > 20 || m_random.bounded(4) == 0)
-                order.clear();
+                order.empty();
 
             const auto run = [&](PromptRecorder& recorder, auto add) {
                 recorder.answers = answers;

@@ -43,6 +43,12 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].text, QStringLiteral("CD 001: a.mp3"));
         QCOMPARE(rows[1], (FileRow{QStringLiteral(": "), {}, {}}));
+        // After the mark the file is UTF-8.
+        QCOMPARE(OrderFileReader::parse("\xEF\xBB\xBF\"CD 001\",\"D:\\\xC4\x8D"
+                                        "a.mp3\",\"1\"",
+                                        kPath)[0]
+                     .text,
+                 QStringLiteral("CD 001: ča.mp3"));
     }
 
     void lineWithoutThreeFieldsRefusesTheFile_data()
@@ -57,7 +63,13 @@ private slots:
         QTest::newRow("two records on a line")
             << QByteArray("CD 1,a,1,CD 2,b,2\r\n") << QByteArray("red 1 ima 6 polja");
         QTest::newRow("a blank line between")
-            << good + "\r\n" + good << QByteArray("red 2 ima 1 polja");
+            << good + "\r\n" + good << QByteArray("red 2 ima 1 polje,");
+        QTest::newRow("a last comma without a line end")
+            << QByteArray("\"CD 1\",\"a\",\"1\",") << QByteArray("red 1 ima 4 polja");
+        const QString utf16 = QStringLiteral("\uFEFF\"CD 1\",\"a\",\"1\"\r\n");
+        QTest::newRow("UTF-16") << QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
+                                              utf16.size() * 2)
+                                << QByteArray("nije tekst u kodnoj stranici windows-1250");
         QTest::newRow("lone line ends count")
             << QByteArray("CD 1,a,1\nCD 2,b,2\rCD 3,c\r\n") << QByteArray("red 3 ima 2 polja");
     }

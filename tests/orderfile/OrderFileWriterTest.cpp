@@ -83,6 +83,10 @@ private slots:
              QStringLiteral("001.0000")},
             {QStringLiteral("CD 002: z.mp3"), QStringLiteral("C:\\z.mp3"),
              QStringLiteral("001\n0000")},
+            {QStringLiteral("CD 002: w.mp3"), QStringLiteral("C:\\w\r.mp3"),
+             QStringLiteral("001.0000")},
+            {QChar(u'\0') + QStringLiteral(": n.mp3"), QStringLiteral("n.mp3"),
+             QStringLiteral("001.0000")},
             {QStringLiteral("CD 002: \u4E2D.mp3"), QStringLiteral("C:\\\u4E2D.mp3"),
              QStringLiteral("001.0000")},
         };

@@ -2,6 +2,7 @@
 #include "fakes/FakeDialogBackend.h"
 #include "fakes/MemorySettingsStore.h"
 #include "platform/CommonDialog.h"
+#include "platform/CountForms.h"
 #include "platform/TextCodec.h"
 #include "platform/TextFile.h"
 #include "platform/ZbirnikError.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <sys/stat.h>
 
 class PlatformTest : public QObject
@@ -103,10 +105,58 @@ private slots:
         QCOMPARE(TextFile::readAll(file, 100), QByteArray("through"));
     }
 
-    void utf8ByteOrderMarkIsSkipped()
+    // An editor's UTF-8 mark is skipped and the rest read as UTF-8; UTF-16 is refused, named.
+    void utf8AfterItsMarkAndNoUtf16()
     {
-        QCOMPARE(TextCodec::decodeFile("\xEF\xBB\xBF\"CD 001\""), QStringLiteral("\"CD 001\""));
-        QCOMPARE(TextCodec::decodeFile("a\xEF\xBB\xBF"), TextCodec::decode("a\xEF\xBB\xBF"));
+        const QString path = QStringLiteral("/prodavnica/PlayList.kat");
+        QCOMPARE(TextCodec::decodeFile("\xEF\xBB\xBF\"CD 001\"", path),
+                 QStringLiteral("\"CD 001\""));
+        QCOMPARE(TextCodec::decodeFile("a\xEF\xBB\xBF", path), TextCodec::decode("a\xEF\xBB\xBF"));
+        QCOMPARE(TextCodec::decodeFile("\xEF\xBB\xBF\xC4\x8D\xE2\x82\xAC", path),
+                 QStringLiteral("č€"));
+        QCOMPARE(TextCodec::fileInCodePage("\xEF\xBB\xBF\xC4\x8D\xE2\x82\xAC", path),
+                 QByteArray("\xE8\x80"));
+        QCOMPARE(TextCodec::fileInCodePage("\xE8\x80", path), QByteArray("\xE8\x80"));
+        QVERIFY_THROWS_EXCEPTION(ZbirnikError,
+                                 TextCodec::fileInCodePage("\xEF\xBB\xBF\xE6\x97\xA5", path));
+        const QByteArray utf16[] = {QByteArray("\xFF\xFE\"\0C\0", 6),
+                                    QByteArray("\xFE\xFF\0\"\0C", 6), QByteArray("\"\0C\0", 4)};
+        for (const QByteArray& bytes : utf16) {
+            for (const auto& read : std::initializer_list<std::function<void()>>{
+                     [&] { TextCodec::decodeFile(bytes, path); },
+                     [&] { TextCodec::fileInCodePage(bytes, path); }}) {
+                try {
+                    read();
+                    QFAIL("UTF-16 was read as windows-1250");
+                } catch (const ZbirnikError& error) {
+                    QVERIFY2(error.message().contains(QStringLiteral("PlayList.kat")) &&
+                                 error.message().contains(QStringLiteral("nije tekst u kodnoj "
+                                                                         "stranici windows-1250")),
+                             qPrintable(error.message()));
+                }
+            }
+        }
+    }
+
+    // Counts of the program's own messages agree by their last digits.
+    void countFormsFollowTheLastDigits_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("form");
+        for (int count : {1, 21, 101, 1001})
+            QTest::addRow("%d", count) << count << QStringLiteral("bila");
+        for (int count : {2, 4, 22, 24, 102, 32764})
+            QTest::addRow("%d", count) << count << QStringLiteral("bile");
+        for (int count : {0, 5, 10, 11, 12, 13, 14, 15, 20, 25, 111, 112, 114, 32767})
+            QTest::addRow("%d", count) << count << QStringLiteral("bilo");
+    }
+    void countFormsFollowTheLastDigits()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, form);
+        QCOMPARE(
+            byCount(count, QStringLiteral("bila"), QStringLiteral("bile"), QStringLiteral("bilo")),
+            form);
     }
 
     void commonDialogKeepsItsFileNameAndReportsCancel()
@@ -161,6 +211,11 @@ private slots:
         nextRun.showOpen();
         QCOMPARE(backend.fileRequests[3].folder, first.path());
         QCOMPARE(settings.writes.size(), 1);
+        // A system folder is no place for orders, not even for root, who may write there.
+        backend.files = {QStringLiteral("/usr/share/a.txt")};
+        nextRun.showOpen();
+        nextRun.showOpen();
+        QCOMPARE(backend.fileRequests[5].folder, first.path());
     }
 
     // A box with buttons of its own: the default is the one asked for, Esc gives the escape
@@ -170,8 +225,8 @@ private slots:
         QtPrompts prompts;
         const QList<BoxButton> buttons{BoxButton::of(MessageAnswer::Yes),
                                        BoxButton::of(MessageAnswer::No),
-                                       BoxButton::own(QStringLiteral("Da za sve")),
-                                       BoxButton::own(QStringLiteral("Ne za sve"))};
+                                       BoxButton::own(QStringLiteral("Da za &sve")),
+                                       BoxButton::own(QStringLiteral("Ne za sv&e"))};
         const auto answer = [&](const std::function<void(QMessageBox*)>& user) {
             QTimer::singleShot(0, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -184,13 +239,25 @@ private slots:
         };
         QCOMPARE(answer([](QMessageBox* box) {
                      for (QAbstractButton* button : box->buttons()) {
-                         if (button->text() == QStringLiteral("Ne za sve"))
+                         if (button->text() == QStringLiteral("Ne za sv&e"))
                              button->click();
                      }
                  }),
                  3);
         QCOMPARE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }), 1);
         QCOMPARE(answer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); }), 0);
+        // A mnemonic, with Alt or without, clicks at once: the box is gone before the next key.
+        const auto typed = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            return [=](QMessageBox* box) {
+                box->activateWindow();
+                if (!QTest::qWaitForWindowActive(box))
+                    box->reject();
+                QTest::keyClick(box, key, modifiers);
+                QVERIFY(box->isHidden());
+            };
+        };
+        QCOMPARE(answer(typed(Qt::Key_S, Qt::AltModifier)), 2);
+        QCOMPARE(answer(typed(Qt::Key_E, Qt::NoModifier)), 3);
     }
 
     void settingsLiveInAPerUserIniFile()

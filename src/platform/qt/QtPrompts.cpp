@@ -1,5 +1,7 @@
 #include "QtPrompts.h"
 
+#include "ImmediateMnemonics.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -56,6 +58,7 @@ MessageAnswer QtPrompts::message(const QString& text, const QString& title, Mess
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    clickMnemonicsAtOnce(&box);
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
@@ -76,6 +79,7 @@ int QtPrompts::choose(const QString& text, const QString& title, MessageIcon ico
     }
     box.setDefaultButton(qobject_cast<QPushButton*>(shown.value(defaultButton)));
     box.setEscapeButton(shown.value(escapeButton));
+    clickMnemonicsAtOnce(&box);
     box.exec();
     const qsizetype chosen = shown.indexOf(box.clickedButton());
     return chosen < 0 ? escapeButton : int(chosen);
