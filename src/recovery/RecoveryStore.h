@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-// A recovery copy that a program left behind and that is no longer running: the order file,
+// A recovery copy that a program left behind and that is no longer running: its order file,
 // and the shop folder and the time it was written.
 struct RecoveryCopy
 {
@@ -28,12 +28,12 @@ public:
                        const QDateTime& time) = 0;
     // Removes this program's copy, if there is one.
     virtual void remove() = 0;
-    // The newest copy of a program that is no longer running; this program holds it until it
-    // discards it, sets it aside or lets it go.
+    // The newest copy of a program that is no longer running. This program holds it, so that
+    // no other program offers it too, until it discards it, sets it aside or lets it go.
     virtual std::optional<RecoveryCopy> newestLeft() = 0;
     virtual void discard(const RecoveryCopy& copy) = 0;
     // Renames a copy that cannot be read, so that it is neither offered again nor lost;
-    // returns its new name.
+    // returns the path it has now (its old one when it could not be renamed).
     virtual QString setAside(const RecoveryCopy& copy) = 0;
     // Leaves the copy for a later start.
     virtual void letGo(const RecoveryCopy& copy) = 0;

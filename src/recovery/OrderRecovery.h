@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/RecoveryStore.h"
+#include "RecoveryStore.h"
 
 #include <QObject>
 #include <QTimer>
@@ -18,10 +18,12 @@ public:
 
     void setShopFolder(const QString& folder) { m_shopFolder = folder; }
     // Writes the copy at once, when the session or the program is being ended from outside.
+    // Nothing may be shown then: a failure is only logged.
     void writeNow();
     // The program ends with nothing unsaved: no copy stays, and none is written after this.
     void discard();
-    // A copy put back at start stays until this program's own copy has been written.
+    // A copy put back at start stays until this program's own copy has been written, or
+    // until the order has nothing unsaved.
     void replaces(const RecoveryCopy& restored) { m_replaced = restored; }
 
 signals:
@@ -29,12 +31,17 @@ signals:
     void writeFailed(const QString& message);
 
 private:
+    void writeOnTime();
+    // Returns why the copy could not be written; empty when it was.
+    QString tryWrite();
     void write();
+    void removeCopies();
 
     OrderDocument& m_order;
     RecoveryStore& m_store;
     QString m_shopFolder;
     QTimer m_timer;
     bool m_failedBefore = false;
+    bool m_ended = false;
     std::optional<RecoveryCopy> m_replaced;
 };

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "platform/RecoveryStore.h"
+#include "RecoveryStore.h"
 
 #include <QLockFile>
 #include <memory>
 
-// The recovery copies under $XDG_STATE_HOME/zbirnik (~/.local/state/zbirnik by default): for
-// each running program, ID.txt (the order file), ID.ini (shop folder and time) and ID.lock,
-// a QLockFile held while the program runs. A copy whose lock is free was left by a program
-// that ended without removing it.
+// The recovery copies in one folder, $XDG_STATE_HOME/zbirnik (~/.local/state/zbirnik by
+// default). For each running program: ID.txt, its order as an order file; ID.json, the shop
+// folder and the time; ID.lock, a QLockFile held while the program runs. A copy whose lock
+// is free was left by a program that ended without removing it.
 class RecoveryFolder : public RecoveryStore
 {
 public:
-    RecoveryFolder();
+    explicit RecoveryFolder(const QString& folder = standardFolder());
     ~RecoveryFolder() override;
 
     // The folder the XDG Base Directory specification gives for state data.
@@ -29,6 +29,8 @@ public:
 
 private:
     QString pathOf(const QString& id, const QString& extension) const;
+    void makeFolder() const;
+    RecoveryCopy describe(const QString& id) const;
 
     QString m_folder;
     QString m_id;
