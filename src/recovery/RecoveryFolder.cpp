@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <atomic>
 #include <filesystem>
 
 namespace {
@@ -54,11 +55,15 @@ QString asideName(const QString& path)
 
 } // namespace
 
-RecoveryFolder::RecoveryFolder(const QString& folder)
-    : m_folder(folder), m_id(kPrefix + QStringLiteral("%1-%2")
-                                           .arg(QCoreApplication::applicationPid())
-                                           .arg(QDateTime::currentMSecsSinceEpoch()))
+// Named by the process, its start and the store's number within it: unique among the
+// programs running, and after a process number is used again.
+RecoveryFolder::RecoveryFolder(const QString& folder) : m_folder(folder)
 {
+    static std::atomic<int> made = 0;
+    m_id = kPrefix + QStringLiteral("%1-%2-%3")
+                         .arg(QCoreApplication::applicationPid())
+                         .arg(QDateTime::currentMSecsSinceEpoch())
+                         .arg(++made);
 }
 
 RecoveryFolder::~RecoveryFolder() = default;
