@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <algorithm>
 
 namespace {
@@ -90,10 +91,22 @@ void frmzBIRNIK::cmdDodajSve_Click()
     addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }}, cmdDodajSve);
 }
 
-void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* button)
+void frmzBIRNIK::addEntries(AddingEntries entries, const QPushButton* button)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     AddingResult result;
+    // Adding asks its questions on the window's thread, so a long batch shows its progress
+    // from there, at the same moments as other long work.
+    m_busy = true;
+    const auto over = qScopeGuard([this] {
+        m_busy = false;
+        if (!m_waiting.isEmpty())
+            QMetaObject::invokeMethod(this, &frmzBIRNIK::runWaitingCommands, Qt::QueuedConnection);
+    });
+    BackgroundWork::OnWindowThread progress(
+        this, {QStringLiteral("Dodavanje"), QStringLiteral("Dodajem datoteke u narudzbu...")},
+        entries.count);
+    entries.progress = [&](qsizetype looked) { return progress.update(looked); };
     guarded(
         [&] {
             PreviousOrders previous{m_previousOrders,
@@ -102,6 +115,7 @@ void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* but
                                 batch.prompts(), stepName(button));
         },
         QStringLiteral("dodavanje datoteka u narudzbu"));
+    progress.finish();
     // The batch's closing lines follow the updated count and total.
     batch.reportSkipped();
     if (result.leftOut > 0) {

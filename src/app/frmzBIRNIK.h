@@ -105,7 +105,7 @@ private:
     void warnOverCapacity();
     void selectOrderRows(const QList<int>& ascendingPositions);
     // Adds file list entries as one batch, made by button.
-    void addEntries(const AddingEntries& entries, const QPushButton* button);
+    void addEntries(AddingEntries entries, const QPushButton* button);
     // Names, roles and relations for screen readers.
     void describeForAssistiveTools();
     void describeCapacity(double totalBytes);

@@ -94,6 +94,12 @@ signals:
 
 private:
     void perform(OrderStep step, bool opened = false);
+    enum class Direction
+    {
+        Back,
+        Forward
+    };
+    void replay(const OrderStep* step, Direction direction);
     // firstNew: the first row the operation brought in (count() when none).
     void report(bool mayWarn, bool rowsChanged, int firstNew);
     QList<FileRow> fitting(const QList<FileRow>& rows) const;
