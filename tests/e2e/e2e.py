@@ -545,8 +545,8 @@ def python_with_pyatspi():
 def read_through_atspi(s):
     make_shop(s.shop, [ROCK, POP])
     reader = Path(__file__).with_name("atspi_reader.py")
-    program = Program("dbus-run-session", s.display, s.shop, s.config_home, s.runtime_dir,
-                      ["--", python_with_pyatspi(), str(reader), s.executable])
+    program = Program("dbus-run-session", s.display, s.shop, s.config_home, s.state_home,
+                      s.runtime_dir, ["--", python_with_pyatspi(), str(reader), s.executable])
     s.programs.append(program)
     status = program.wait_exit(timeout=30)
     output = program.output()
