@@ -11,6 +11,7 @@
 #include "fakes/FakeDialogBackend.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeUrlOpener.h"
+#include "fakes/MemoryRecoveryStore.h"
 #include "fakes/MemorySettingsStore.h"
 #include "listings/FileKind.h"
 #include "listings/ImeDatoteke.h"
@@ -35,7 +36,8 @@ struct Window
     FakePrompts prompts;
     FakeDialogBackend dialogs;
     FakeUrlOpener urls;
-    frmzBIRNIK window{{settings, prompts, dialogs, urls}};
+    MemoryRecoveryStore recovery;
+    frmzBIRNIK window{{settings, prompts, dialogs, urls, recovery}};
 
     explicit Window(int fileCount)
     {
@@ -199,7 +201,8 @@ void degenerateListing(benchmark::State& state, const QByteArray& record, int ro
     FakePrompts prompts;
     FakeDialogBackend dialogs;
     FakeUrlOpener urls;
-    frmzBIRNIK window{{settings, prompts, dialogs, urls}};
+    MemoryRecoveryStore recovery;
+    frmzBIRNIK window{{settings, prompts, dialogs, urls, recovery}};
     window.show();
     window.Form_Load(folder.path());
     double peakMb = 0;

@@ -12,6 +12,7 @@
 #include "order/OrderDocument.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
+#include "recovery/OrderRecovery.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -72,6 +73,10 @@ public slots:
     // The order's undo and redo: Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y, and the order list's menu.
     void undoOrder();
     void redoOrder();
+    // A recovery copy left by a program that ended with its order unsaved is offered back.
+    void offerRecovery();
+    // SIGTERM or SIGHUP: the order is copied at once and the program ends without a question.
+    void endFromOutside();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -94,6 +99,7 @@ private:
     void showDetails(QListView* list, const FileRowsModel& rows);
     // Shows what the order document reports.
     void connectOrder();
+    void connectRecovery();
     void showOrderTotal();
     void showOrderCapacity(bool over);
     void warnOverCapacity();
@@ -156,6 +162,7 @@ private:
     SharedValues m_shared;
     FileRowsModel m_files;
     OrderDocument m_order;
+    OrderRecovery m_recovery;
     frmOpcije* m_opcije = nullptr;
     QPointer<frmNadji> m_nadji;
     OrderMenu* m_orderMenu = nullptr;
