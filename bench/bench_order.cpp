@@ -4,6 +4,7 @@
 #include "../tests/fakes/FakeDialogBackend.h"
 #include "../tests/fakes/FakePrompts.h"
 #include "../tests/fakes/FakeUrlOpener.h"
+#include "../tests/fakes/MemoryRecoveryStore.h"
 #include "../tests/fakes/MemorySettingsStore.h"
 #include "../tests/order/StraightforwardWalk.h"
 #include "SyntheticShop.h"
@@ -33,7 +34,8 @@ struct BenchWindow
     FakePrompts prompts;
     FakeDialogBackend dialogs;
     FakeUrlOpener urls;
-    frmzBIRNIK window{PlatformServices{settings, prompts, dialogs, urls}};
+    MemoryRecoveryStore recovery;
+    frmzBIRNIK window{PlatformServices{settings, prompts, dialogs, urls, recovery}};
 
     BenchWindow()
     {

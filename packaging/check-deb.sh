@@ -50,6 +50,8 @@ exec_line=$(sed -n 's/^Exec=//p' "$entry" | sed 's/ *%[fFuUdDnNickvm]//g')
 path=$(sed -n 's/^Path=//p' "$entry")
 echo "Exec=$exec_line Path=$path"
 export ZBIRNIK_SHOT=${ZBIRNIK_SHOT:-}
+# A private state folder: no recovery copy of the user's own is offered, and none is left.
+export XDG_STATE_HOME="$work/state"
 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c '
     set -euo pipefail
     cd "$1"

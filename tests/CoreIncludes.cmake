@@ -3,7 +3,7 @@
 # window's folders. Spellings such as <QtWidgets/QWidget>, <qwidget.h> and <QtGui> count too.
 #   cmake -DSOURCE_DIR=src -DWIDGETS_DIR=.../QtWidgets -DGUI_DIR=.../QtGui -P CoreIncludes.cmake
 set(faults "")
-foreach(folder platform listings order orderfile)
+foreach(folder platform listings order orderfile recovery)
     file(GLOB files ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(file ${files})
         file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")

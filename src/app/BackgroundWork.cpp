@@ -98,6 +98,67 @@ bool abandonedWorkRunning()
     return abandoned() && !abandoned()->hasFinished(0);
 }
 
+namespace {
+
+// The dialog of long work, cancelled by "Otkazi" or Esc.
+std::unique_ptr<QProgressDialog> progressDialog(QWidget* window, const Progress& progress)
+{
+    auto dialog =
+        std::make_unique<QProgressDialog>(progress.label, QStringLiteral("Otkazi"), 0, 0, window);
+    dialog->setObjectName(QStringLiteral("progress"));
+    dialog->setWindowTitle(progress.title);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setMinimumDuration(0);
+    dialog->setAutoReset(false);
+    dialog->setAutoClose(false);
+    return dialog;
+}
+
+} // namespace
+
+OnWindowThread::OnWindowThread(QWidget* window, const Progress& progress, qint64 total)
+    : m_window(window), m_progress(progress), m_total(total)
+{
+    m_clock.start();
+}
+
+OnWindowThread::~OnWindowThread()
+{
+    finish();
+}
+
+bool OnWindowThread::update(qint64 done)
+{
+    // Done: the boxes that follow the work show without the dialog behind them.
+    if (done >= m_total) {
+        finish();
+        return true;
+    }
+    if (!m_busy && m_clock.elapsed() >= timing().heldBackMs) {
+        m_busy = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    if (!m_dialog && m_clock.elapsed() >= timing().progressMs) {
+        m_dialog = progressDialog(m_window, m_progress);
+        m_dialog->setMaximum(1000);
+        m_dialog->show();
+    }
+    if (!m_dialog)
+        return true;
+    // A modal progress dialog handles its own input as its value changes.
+    m_dialog->setValue(int(1000 * qMin(done, m_total) / qMax<qint64>(1, m_total)));
+    QCoreApplication::processEvents();
+    return !m_dialog->wasCanceled();
+}
+
+void OnWindowThread::finish()
+{
+    m_dialog.reset();
+    if (m_busy)
+        QApplication::restoreOverrideCursor();
+    m_busy = false;
+}
+
 bool run(QWidget* window, const Progress& progress, Work work)
 {
     auto job = std::make_shared<Job>();
@@ -134,13 +195,8 @@ bool run(QWidget* window, const Progress& progress, Work work)
         }
     }
 
-    QProgressDialog dialog(progress.label, QStringLiteral("Otkazi"), 0, 0, window);
-    dialog.setObjectName(QStringLiteral("progress"));
-    dialog.setWindowTitle(progress.title);
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setMinimumDuration(0);
-    dialog.setAutoReset(false);
-    dialog.setAutoClose(false);
+    const std::unique_ptr<QProgressDialog> shown = progressDialog(window, progress);
+    QProgressDialog& dialog = *shown;
     kept.letThrough(&dialog);
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, &dialog, [&] {

@@ -2,9 +2,12 @@
 
 #include "listings/WorkControl.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <functional>
+#include <memory>
 
+class QProgressDialog;
 class QWidget;
 
 // Runs a handler's long work on another thread so that the window stays painted:
@@ -43,5 +46,26 @@ bool run(QWidget* window, const Progress& progress, Work work);
 
 // Cancelled work that has not ended yet. At exit the program does not wait for it.
 bool abandonedWorkRunning();
+
+// Long work that must stay on the window's thread (it asks the customer on the way) keeps
+// the same moments: from heldBackMs the busy cursor, from progressMs the progress dialog,
+// shown and answered whenever the work reports how far it has come.
+class OnWindowThread
+{
+public:
+    OnWindowThread(QWidget* window, const Progress& progress, qint64 total);
+    ~OnWindowThread();
+    // False once the customer cancelled; done at the total ends the dialog.
+    bool update(qint64 done);
+    void finish();
+
+private:
+    QWidget* m_window;
+    Progress m_progress;
+    qint64 m_total;
+    QElapsedTimer m_clock;
+    bool m_busy = false;
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
 
 } // namespace BackgroundWork

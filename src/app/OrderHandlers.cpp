@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -76,10 +77,22 @@ void frmzBIRNIK::cmdDodajSve_Click()
     addEntries({m_files.count(), [this](qsizetype i) { return m_files.at(int(i)); }}, cmdDodajSve);
 }
 
-void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* button, int row)
+void frmzBIRNIK::addEntries(AddingEntries entries, const QPushButton* button, int row)
 {
     BatchQuestions batch(m_platform.prompts, [&](const QString& message) { showError(message); });
     AddingResult result;
+    // Adding asks its questions on the window's thread, so a long batch shows its progress
+    // from there, at the same moments as other long work.
+    m_busy = true;
+    const auto over = qScopeGuard([this] {
+        m_busy = false;
+        if (!m_waiting.isEmpty())
+            QMetaObject::invokeMethod(this, &frmzBIRNIK::runWaitingCommands, Qt::QueuedConnection);
+    });
+    BackgroundWork::OnWindowThread progress(
+        this, {QStringLiteral("Dodavanje"), QStringLiteral("Dodajem datoteke u narudzbu...")},
+        entries.count);
+    entries.progress = [&](qsizetype looked) { return progress.update(looked); };
     guarded(
         [&] {
             PreviousOrders previous{m_previousOrders,
@@ -88,6 +101,7 @@ void frmzBIRNIK::addEntries(const AddingEntries& entries, const QPushButton* but
                                 batch.prompts(), stepName(button), row);
         },
         QStringLiteral("dodavanje datoteka u narudzbu"));
+    progress.finish();
     // The batch's closing lines follow the updated count and total.
     batch.reportSkipped();
     if (result.leftOut > 0) {

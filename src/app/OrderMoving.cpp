@@ -40,17 +40,17 @@ void frmzBIRNIK::createDragAndDrop()
 void frmzBIRNIK::moveOrderUp()
 {
     if (!waitIfBusy(&frmzBIRNIK::moveOrderUp))
-        moveOrderRows(OrderDocument::Direction::Up);
+        moveOrderRows(OrderDocument::MoveDirection::Up);
 }
 
 void frmzBIRNIK::moveOrderDown()
 {
     if (!waitIfBusy(&frmzBIRNIK::moveOrderDown))
-        moveOrderRows(OrderDocument::Direction::Down);
+        moveOrderRows(OrderDocument::MoveDirection::Down);
 }
 
 // The moved items stay selected and the current item stays current.
-void frmzBIRNIK::moveOrderRows(OrderDocument::Direction direction)
+void frmzBIRNIK::moveOrderRows(OrderDocument::MoveDirection direction)
 {
     const QList<int> positions = selectedPositions(lstCDNarucen);
     if (positions.isEmpty())
@@ -58,10 +58,10 @@ void frmzBIRNIK::moveOrderRows(OrderDocument::Direction direction)
     const int current = lstCDNarucen->currentIndex().row();
     guarded(
         [&] {
-            const QList<int> placed = m_order.moveOnePlace(positions, direction,
-                                                           direction == OrderDocument::Direction::Up
-                                                               ? OrderMenu::moveUpName()
-                                                               : OrderMenu::moveDownName());
+            const QList<int> placed = m_order.moveOnePlace(
+                positions, direction,
+                direction == OrderDocument::MoveDirection::Up ? OrderMenu::moveUpName()
+                                                              : OrderMenu::moveDownName());
             selectOrderRows(placed,
                             current < 0 ? -1 : positionAfterMove(current, positions, placed));
         },

@@ -4,6 +4,7 @@ class SettingsStore;
 class Prompts;
 class CommonDialogBackend;
 class UrlOpener;
+class RecoveryStore;
 
 // What the windows need of the operating system; the real backends in the program, fakes
 // in the tests.
@@ -13,4 +14,5 @@ struct PlatformServices
     Prompts& prompts;
     CommonDialogBackend& dialogBackend;
     UrlOpener& urls;
+    RecoveryStore& recovery;
 };

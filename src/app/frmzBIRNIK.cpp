@@ -33,7 +33,8 @@ const QString kErrorTitle = QStringLiteral("Greska");
 } // namespace
 
 frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_otvoriSave(platform.dialogBackend)
+    : QWidget(parent), m_platform(platform), m_otvoriSave(platform.dialogBackend),
+      m_recovery(m_order, platform.recovery)
 {
     setObjectName(QStringLiteral("frmzBIRNIK"));
     // The title shows "Zbirnik*" while the order has changes that are not saved.
@@ -50,6 +51,7 @@ frmzBIRNIK::frmzBIRNIK(PlatformServices platform, QWidget* parent)
     setWindowIcon(QIcon::fromTheme(QStringLiteral(ZBIRNIK_APP_ID), bundled));
     createControls();
     connectOrder();
+    connectRecovery();
     describeForAssistiveTools();
     setTabOrder();
     createKeys();
@@ -100,6 +102,7 @@ void frmzBIRNIK::showError(const QString& text)
 bool frmzBIRNIK::Form_Load(const QString& startFolder)
 {
     m_shared.Putanja = QDir(startFolder).absolutePath() + u'/';
+    m_recovery.setShopFolder(m_shared.Putanja);
     if (const QString problem = m_platform.settings.problem(); !problem.isEmpty())
         showError(problem);
     m_otvoriSave.rememberFolderIn(m_platform.settings, firstDialogFolder(m_shared.Putanja));
@@ -284,10 +287,15 @@ void frmzBIRNIK::cmdIzlaz_Click()
 
 // Closing the main window ends the program, whatever dialogs are open or hidden. An order
 // with changes that are not saved is first offered for saving; Cancel keeps the program
-// running. A session that is ending is never held up by the question.
+// running, and what the program leaves unsaved is no longer kept for recovery. A session
+// that is ending is never held up by the question: the order is copied for recovery.
 void frmzBIRNIK::closeEvent(QCloseEvent* event)
 {
-    if (!m_sessionEnding && !mayDiscardOrder()) {
+    if (m_sessionEnding) {
+        m_recovery.writeNow();
+    } else if (mayDiscardOrder()) {
+        m_recovery.discard();
+    } else {
         event->ignore();
         return;
     }

@@ -13,6 +13,7 @@
 #include "order/OrderDocument.h"
 #include "order/PreviousOrdersIndex.h"
 #include "platform/CommonDialog.h"
+#include "recovery/OrderRecovery.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -76,6 +77,10 @@ public slots:
     // The selected order items one place up or down: Alt+Up and Alt+Down in the order list.
     void moveOrderUp();
     void moveOrderDown();
+    // A recovery copy left by a program that ended with its order unsaved is offered back.
+    void offerRecovery();
+    // SIGTERM or SIGHUP: the order is copied at once and the program ends without a question.
+    void endFromOutside();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -100,14 +105,15 @@ private:
     void showDetails(QListView* list, const FileRowsModel& rows);
     // Shows what the order document reports.
     void connectOrder();
+    void connectRecovery();
     void showOrderTotal();
     void showOrderCapacity(bool over);
     void warnOverCapacity();
     // Selects the rows; the row at current (or else the first) is current.
     void selectOrderRows(const QList<int>& ascendingPositions, int current = -1);
     // Adds file list entries as one batch, made by button, at row or at the end.
-    void addEntries(const AddingEntries& entries, const QPushButton* button, int row = -1);
-    void moveOrderRows(OrderDocument::Direction direction);
+    void addEntries(AddingEntries entries, const QPushButton* button, int row = -1);
+    void moveOrderRows(OrderDocument::MoveDirection direction);
     // Rows dragged from the file list are added before row; from the order, moved there.
     void dropRows(FileListView* source, const QList<int>& positions, int row);
     // Names, roles and relations for screen readers.
@@ -166,6 +172,7 @@ private:
     SharedValues m_shared;
     FileRowsModel m_files;
     OrderDocument m_order;
+    OrderRecovery m_recovery;
     frmOpcije* m_opcije = nullptr;
     QPointer<frmNadji> m_nadji;
     OrderMenu* m_orderMenu = nullptr;

@@ -91,6 +91,10 @@ AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int 
     previous.index.beginBatch();
     try {
         for (qsizetype i = 0; i < entries.count; ++i) {
+            if (entries.progress && i > 0 && (i & 0x3FF) == 0 && !entries.progress(i)) {
+                result.cancelled = true;
+                break;
+            }
             if (added + pending.count() >= room.items) {
                 result.leftOut = entries.count - i;
                 break;
@@ -127,6 +131,8 @@ AddingResult addToOrder(OrderDocument& order, const AddingEntries& entries, int 
         order.endBatch();
         std::rethrow_exception(failure);
     }
+    if (entries.progress)
+        entries.progress(entries.count);
     order.endBatch();
     return result;
 }

@@ -38,6 +38,8 @@ struct AddingResult
     qsizetype leftOut = 0;
     // The order was full by the size of its file rather than by its count.
     bool fullBySize = false;
+    // The customer stopped the batch; what it had accepted stays.
+    bool cancelled = false;
 };
 
 // The file list entries of a batch, each decoded only when the batch comes to it.
@@ -45,6 +47,9 @@ struct AddingEntries
 {
     qsizetype count = 0;
     std::function<FileRow(qsizetype)> at;
+    // Told now and then how many entries the batch has looked at, false stops it; told count
+    // once the batch has looked at all it will, before the order reports.
+    std::function<bool(qsizetype looked)> progress = {};
 
     static AddingEntries of(const QList<FileRow>& rows)
     {

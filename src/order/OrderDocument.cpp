@@ -88,11 +88,11 @@ QList<int> OrderDocument::move(const QList<int>& ascendingPositions, int destina
     return place(ascendingPositions, run(first, int(ascendingPositions.size())), name);
 }
 
-QList<int> OrderDocument::moveOnePlace(const QList<int>& ascendingPositions, Direction direction,
-                                       const QString& name)
+QList<int> OrderDocument::moveOnePlace(const QList<int>& ascendingPositions,
+                                       MoveDirection direction, const QString& name)
 {
     QList<int> placed(ascendingPositions.size());
-    if (direction == Direction::Up) {
+    if (direction == MoveDirection::Up) {
         int free = 0;
         for (qsizetype i = 0; i < ascendingPositions.size(); ++i)
             free = (placed[i] = qMax(ascendingPositions[i] - 1, free)) + 1;
@@ -205,25 +205,28 @@ QString OrderDocument::redoName() const
 
 void OrderDocument::undo()
 {
-    const OrderStep* step = m_history.toUndo();
-    if (!step || m_batch)
-        return;
-    m_list.change(step->insertedAt, step->removedAt, step->removed);
-    const QList<int> putBack = step->removedAt;
-    m_history.stepBack();
-    report(false, true, count());
-    if (!putBack.isEmpty())
-        emit rowsPutBack(putBack);
+    replay(m_history.toUndo(), Direction::Back);
 }
 
 void OrderDocument::redo()
 {
-    const OrderStep* step = m_history.toRedo();
+    replay(m_history.toRedo(), Direction::Forward);
+}
+
+// Takes out the rows the step put in and puts back the rows it took out, or the other way
+// round, and selects what came back.
+void OrderDocument::replay(const OrderStep* step, Direction direction)
+{
     if (!step || m_batch)
         return;
-    m_list.change(step->removedAt, step->insertedAt, step->inserted);
-    const QList<int> putBack = step->insertedAt;
-    m_history.stepForward();
+    const bool back = direction == Direction::Back;
+    const QList<int> putBack = back ? step->removedAt : step->insertedAt;
+    m_list.change(back ? step->insertedAt : step->removedAt, putBack,
+                  back ? step->removed : step->inserted);
+    if (back)
+        m_history.stepBack();
+    else
+        m_history.stepForward();
     report(false, true, count());
     if (!putBack.isEmpty())
         emit rowsPutBack(putBack);

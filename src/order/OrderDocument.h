@@ -59,14 +59,14 @@ public:
     // order as it was; count() moves them to the end). Returns where they stand now.
     QList<int> move(const QList<int>& ascendingPositions, int destinationRow,
                     const QString& name = {});
-    enum class Direction
+    enum class MoveDirection
     {
         Up,
         Down
     };
     // Moves each of the rows one place up or down; rows already packed against the top (or
     // the bottom) stay. Returns where they stand now. A move that changes nothing is no step.
-    QList<int> moveOnePlace(const QList<int>& ascendingPositions, Direction direction,
+    QList<int> moveOnePlace(const QList<int>& ascendingPositions, MoveDirection direction,
                             const QString& name = {});
     void empty(const QString& name = {});
 
@@ -107,6 +107,12 @@ private:
     // Takes the rows out and puts them back at the ascending positions placed.
     QList<int> place(const QList<int>& ascendingPositions, const QList<int>& placed,
                      const QString& name);
+    enum class Direction
+    {
+        Back,
+        Forward
+    };
+    void replay(const OrderStep* step, Direction direction);
     // firstNew: the first row the operation brought in (count() when none).
     void report(bool mayWarn, bool rowsChanged, int firstNew);
     QList<FileRow> fitting(const QList<FileRow>& rows) const;

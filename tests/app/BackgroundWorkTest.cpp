@@ -242,6 +242,33 @@ private slots:
         QCOMPARE(w.lblInformation[0]->text(), QStringLiteral("Ukupno datoteka na CD-u : 2"));
     }
 
+    // A long batch of additions shows the same progress dialog; "Otkazi" stops the batch and
+    // keeps what it had accepted.
+    void longAddingShowsItsProgress()
+    {
+        MainWindowFixture f;
+        f.writeShop({listing(QStringLiteral("prvi"), 3000)});
+        frmzBIRNIK& w = f.start();
+        qsizetype dialogsBehindTheBox = -1;
+        f.prompts.whileShown = [&](const FakePrompts::Shown&) {
+            dialogsBehindTheBox = w.findChildren<QProgressDialog*>().size();
+        };
+        {
+            WhenProgressShows cancel(clickOtkazi);
+            w.cmdDodajSve_Click();
+            QVERIFY(cancel.shown());
+        }
+        QCOMPARE(w.order().count(), 1024);
+        QCOMPARE(w.lblBrojNarucenih->text(), QStringLiteral("1024"));
+        // Only the capacity warning, with the dialog gone: a cancelled batch is no full order.
+        QCOMPARE(f.prompts.shown.size(), 1);
+        QCOMPARE(f.prompts.shown[0].title, QStringLiteral("Previse datoteka izabrano"));
+        QCOMPARE(dialogsBehindTheBox, 0);
+        // What it accepted is one step.
+        w.order().undo();
+        QCOMPARE(w.order().count(), 0);
+    }
+
     // The longest file name a path can hold: the label shows what fits and keeps the whole
     // name.
     void hugeNameShowsElided()

@@ -1,5 +1,6 @@
 // Closing the window with an order whose changes are not saved asks first; an empty or just
-// saved order, and a session that is ending, close at once.
+// saved order, and a session that is ending, close at once. What is left unsaved is kept for
+// recovery only when the session ends.
 #include "MainWindowFixture.h"
 #include "common/TestRegistry.h"
 
@@ -94,9 +95,12 @@ private slots:
         QCOMPARE(f->prompts.shown[0].defaultButton, int(Yes));
         QCOMPARE(f->prompts.shown[0].escapeButton, int(Cancel));
         QCOMPARE(w.order().count(), 2);
+        // "Ne" lets the order go: its recovery copy too.
+        f->recovery.copy = QByteArray("kopija");
         QVERIFY(closeAnswering(w, No));
         QCOMPARE(questions(), 2);
         QVERIFY(f->dialogs.fileRequests.isEmpty());
+        QVERIFY(!f->recovery.copy);
     }
 
     // Yes closes only after a save that succeeds.
@@ -158,6 +162,9 @@ private slots:
         QVERIFY(catcher.caught);
         QVERIFY(w.close());
         QVERIFY(f->prompts.shown.isEmpty());
+        // Nothing is lost: the order is copied for recovery at once.
+        QCOMPARE(f->recovery.copy, QByteArray("\"CD 001\",\"D:\\a.mp3\",\"001.0000\"\r\n"
+                                              "\"CD 001\",\"D:\\b.mp3\",\"002.0000\"\r\n"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "fakes/FakeDialogBackend.h"
 #include "fakes/FakePrompts.h"
 #include "fakes/FakeUrlOpener.h"
+#include "fakes/MemoryRecoveryStore.h"
 #include "fakes/MemorySettingsStore.h"
 #include "listings/ShopFiles.h"
 #include "platform/TextCodec.h"
@@ -20,6 +21,9 @@ struct MainWindowFixture
     FakePrompts prompts;
     FakeDialogBackend dialogs;
     FakeUrlOpener urls;
+    MemoryRecoveryStore recovery;
+    // The recovery store the window gets; the memory one unless a test sets another.
+    RecoveryStore* recoveryStore = &recovery;
     std::unique_ptr<frmzBIRNIK> window;
 
     QString path(const QString& relative = {}) const
@@ -60,7 +64,8 @@ struct MainWindowFixture
 
     frmzBIRNIK& create()
     {
-        window = std::make_unique<frmzBIRNIK>(PlatformServices{settings, prompts, dialogs, urls});
+        window = std::make_unique<frmzBIRNIK>(
+            PlatformServices{settings, prompts, dialogs, urls, *recoveryStore});
         return *window;
     }
 

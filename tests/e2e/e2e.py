@@ -2,7 +2,8 @@
 """End-to-end tests of the real zbirnik executable.
 
 Each scenario makes a shop folder of its own, starts the program in it on a private Xvfb
-display with a private XDG_CONFIG_HOME, drives it with the keyboard only (xdotool key and
+display with a private XDG_CONFIG_HOME and XDG_STATE_HOME (so that no recovery copy of one
+run is offered to another), drives it with the keyboard only (xdotool key and
 type, as a person would: mnemonics, Tab, arrows, Enter and Escape in message boxes) and
 checks what that person gets: the message boxes that appear (by window title), the files
 written, the settings file, the exit status.
@@ -18,6 +19,7 @@ import json
 import os
 import re
 import select
+import signal
 import subprocess
 import sys
 import tempfile
@@ -36,6 +38,7 @@ ERROR_TITLE = "Greska"
 MAIN_TITLE = "Zbirnik"
 EXIT_TITLE = "Izlaz"
 COLOUR_TITLE = "Odaberi boju"
+RECOVERY_TITLE = "Vracanje narudzbe"
 
 # The main window's tab order. The harness keeps track of the focus to reach buttons without
 # a mnemonic by Tab. A mnemonic presses its button without moving the focus (Qt moves it only
@@ -118,10 +121,11 @@ class Display:
 class Program:
     """One run of zbirnik in a shop folder, with its own settings folder."""
 
-    def __init__(self, executable, display, shop, config_home, runtime_dir, arguments=(),
-                 folder=None):
+    def __init__(self, executable, display, shop, config_home, state_home, runtime_dir,
+                 arguments=(), folder=None):
         self.env = dict(os.environ, DISPLAY=display.name, XDG_CONFIG_HOME=str(config_home),
-                        XDG_RUNTIME_DIR=str(runtime_dir), QT_QPA_PLATFORM="xcb",
+                        XDG_STATE_HOME=str(state_home), XDG_RUNTIME_DIR=str(runtime_dir),
+                        QT_QPA_PLATFORM="xcb",
                         LC_ALL="C.UTF-8")
         self.env.pop("WAYLAND_DISPLAY", None)
         self.focus = TAB_ORDER[0]  # the CD chooser has the focus at start
@@ -285,11 +289,16 @@ class Scenario:
         self.display = display
         self.shop = folder / "shop"
         self.config_home = folder / "config"
+        self.state_home = folder / "state"
         self.runtime_dir = folder / "runtime"
         self.shop.mkdir()
         self.config_home.mkdir()
         self.runtime_dir.mkdir(mode=0o700)
         self.programs = []
+
+    def recovery_copies(self):
+        """The recovery copies of the orders, as their bytes."""
+        return [path.read_bytes() for path in (self.state_home / "zbirnik").glob("narudzba-*.txt")]
 
     @property
     def settings_file(self):
@@ -298,7 +307,7 @@ class Scenario:
     def start(self, arguments=(), folder=None):
         """Starts the program in the shop folder, or in folder with arguments."""
         program = Program(self.executable, self.display, self.shop, self.config_home,
-                          self.runtime_dir, arguments, folder)
+                          self.state_home, self.runtime_dir, arguments, folder)
         self.programs.append(program)
         return program
 
@@ -536,8 +545,8 @@ def python_with_pyatspi():
 def read_through_atspi(s):
     make_shop(s.shop, [ROCK, POP])
     reader = Path(__file__).with_name("atspi_reader.py")
-    program = Program("dbus-run-session", s.display, s.shop, s.config_home, s.runtime_dir,
-                      ["--", python_with_pyatspi(), str(reader), s.executable])
+    program = Program("dbus-run-session", s.display, s.shop, s.config_home, s.state_home,
+                      s.runtime_dir, ["--", python_with_pyatspi(), str(reader), s.executable])
     s.programs.append(program)
     status = program.wait_exit(timeout=30)
     output = program.output()
@@ -668,6 +677,36 @@ def emptied_order_comes_back_with_ctrl_z(s):
     save_order(program, s.shop / "narudzba.txt")
     expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
     program.exit_with_izlaz()
+
+
+@scenario
+def order_comes_back_after_a_kill(s):
+    make_shop(s.shop, [ROCK])
+    program = s.start()
+    program.press("alt+s")
+    # Copied a second after the change; the kill gives the program no chance to write.
+    end = time.monotonic() + WAIT
+    while s.recovery_copies() != [order_lines(rock_order())]:
+        if time.monotonic() > end:
+            raise Failure(f"no recovery copy of the order; copies: {s.recovery_copies()}")
+        remaining()
+        time.sleep(0.1)
+    program.process.kill()
+    program.wait_exit()
+    program = s.start()
+    program.answer(RECOVERY_TITLE, "Return")  # Da
+    save_order(program, s.shop / "narudzba.txt")
+    expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+    # SIGTERM at once after a change: the program ends as asked, with the order copied.
+    program.tab_to("lstCDNarucen")
+    program.keys(program.main_window(), "Down", "Delete")
+    program.wait_window(MAIN_TITLE + "*")
+    program.process.terminate()
+    status = program.wait_exit()
+    if status != -signal.SIGTERM:
+        raise Failure(f"the program ended with status {status} on SIGTERM")
+    if s.recovery_copies() != [order_lines(rock_order()[1:])]:
+        raise Failure(f"the copy left on SIGTERM: {s.recovery_copies()}")
 
 
 @scenario

@@ -135,11 +135,11 @@ private slots:
                        QStringLiteral("Pomjeri"));
             break;
         case Operation::MoveUp:
-            QCOMPARE(order.moveOnePlace(positions, OrderDocument::Direction::Up),
+            QCOMPARE(order.moveOnePlace(positions, OrderDocument::MoveDirection::Up),
                      QList<int>({0, 1, 2}));
             break;
         case Operation::MoveDown:
-            QCOMPARE(order.moveOnePlace(positions, OrderDocument::Direction::Down),
+            QCOMPARE(order.moveOnePlace(positions, OrderDocument::MoveDirection::Down),
                      QList<int>({2, 4}));
             break;
         case Operation::Empty:
@@ -184,8 +184,9 @@ private slots:
         order.add(rowsOf("b=1"), QStringLiteral("Dodaj Sve"));
         QVERIFY(order.isModified());
         // A move at the edge that changes nothing is no step.
-        order.moveOnePlace({0}, OrderDocument::Direction::Up, QStringLiteral("Pomjeri gore"));
-        order.moveOnePlace({1}, OrderDocument::Direction::Down, QStringLiteral("Pomjeri dolje"));
+        order.moveOnePlace({0}, OrderDocument::MoveDirection::Up, QStringLiteral("Pomjeri gore"));
+        order.moveOnePlace({1}, OrderDocument::MoveDirection::Down,
+                           QStringLiteral("Pomjeri dolje"));
         order.move({0, 1}, 2, QStringLiteral("Pomjeri"));
         QCOMPARE(order.undoName(), QStringLiteral("Dodaj Sve"));
         order.undo();
