@@ -1,6 +1,8 @@
 // The lists' context menus: the commands of the buttons beside them, each with its key.
 #include "frmzBIRNIK.h"
 
+#include "OrderMenu.h"
+
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
@@ -11,9 +13,7 @@ namespace {
 // and shows the key that runs it.
 QAction* addEntry(QMenu* menu, const QPushButton* button, const QKeySequence& key)
 {
-    QString name = button->text();
-    name.remove(u'&').remove(u'>').remove(u'<');
-    return menu->addAction(name.trimmed() + u'\t' + key.toString(QKeySequence::NativeText));
+    return menu->addAction(stepName(button) + u'\t' + key.toString(QKeySequence::NativeText));
 }
 
 void showOnRequest(QListView* list, QMenu* menu)
