@@ -3,6 +3,16 @@
 #include "FileRowsModel.h"
 #include "platform/TextCodec.h"
 
+#include <limits>
+#include <new>
+
+quint32 PackedRows::offsetAt(qsizetype base, qsizetype more)
+{
+    if (base + more > qsizetype(std::numeric_limits<quint32>::max()))
+        throw std::bad_alloc();
+    return quint32(base);
+}
+
 QByteArrayView PackedRows::label(const Entry& entry) const
 {
     return QByteArrayView(m_bytes.constData() + entry.offset, entry.labelLength);
@@ -62,14 +72,15 @@ void PackedRows::append(QByteArrayView label, QByteArrayView path, qsizetype nam
                     TextCodec::decode(path), TextCodec::decode(size)});
         return;
     }
-    m_entries.push_back({m_bytes.size(), quint16(label.size()), quint16(path.size()),
-                         quint16(nameStart), quint16(size.size())});
+    m_entries.push_back({offsetAt(m_bytes.size(), label.size() + path.size() + size.size()),
+                         quint16(label.size()), quint16(path.size()), quint16(nameStart),
+                         quint16(size.size())});
     m_bytes.append(label).append(path).append(size);
 }
 
 void PackedRows::appendWide(const FileRow& row)
 {
-    m_entries.push_back({qint64(m_wide.size()), kWide, 0, 0, 0});
+    m_entries.push_back({offsetAt(m_wide.size(), 1), kWide, 0, 0, 0});
     m_wide.append(row);
 }
 
@@ -95,10 +106,10 @@ void PackedRows::appendEntry(const PackedRows& from, const Entry& entry)
         appendWide(from.m_wide[entry.offset]);
         return;
     }
-    m_entries.push_back(
-        {m_bytes.size(), entry.labelLength, entry.pathLength, entry.nameStart, entry.sizeLength});
-    m_bytes.append(from.m_bytes.constData() + entry.offset,
-                   qsizetype(entry.labelLength) + entry.pathLength + entry.sizeLength);
+    const qsizetype length = qsizetype(entry.labelLength) + entry.pathLength + entry.sizeLength;
+    m_entries.push_back({offsetAt(m_bytes.size(), length), entry.labelLength, entry.pathLength,
+                         entry.nameStart, entry.sizeLength});
+    m_bytes.append(from.m_bytes.constData() + entry.offset, length);
 }
 
 void PackedRows::reserveFor(const PackedRows& other)
@@ -122,9 +133,9 @@ void PackedRows::append(const PackedRows& other, int count)
         return;
     }
     // The other arena goes over whole; only the offsets of its rows move.
+    const quint32 bytesBase = offsetAt(m_bytes.size(), other.m_bytes.size());
+    const quint32 wideBase = offsetAt(m_wide.size(), other.m_wide.size());
     reserveFor(other);
-    const qint64 bytesBase = m_bytes.size();
-    const qint64 wideBase = m_wide.size();
     m_bytes.append(other.m_bytes);
     m_wide.append(other.m_wide);
     for (Entry entry : other.m_entries) {

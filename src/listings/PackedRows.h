@@ -8,7 +8,7 @@
 
 struct FileRow;
 
-// File rows kept as their windows-1250 bytes in one arena, 16 bytes of bookkeeping and the
+// File rows kept as their windows-1250 bytes in one arena, 12 bytes of bookkeeping and the
 // bytes of the path and size per row, instead of three strings. A row's text is a
 // label (often empty) followed by the name part of its path, so the name is stored once.
 // Rows are decoded only when they are shown or used.
@@ -57,9 +57,11 @@ public:
 private:
     // A field of the shop's files holds at most 32 767 characters, so 16 bits hold every
     // length; a longer text is kept as text.
+    // The arena holds at most 4 GiB, so that the densest listing costs little more than its
+    // file; rows past that are refused as memory that cannot be had.
     struct Entry
     {
-        qint64 offset; // label bytes, then path bytes, then size bytes
+        quint32 offset; // label bytes, then path bytes, then size bytes
         quint16 labelLength;
         quint16 pathLength;
         quint16 nameStart; // within the path
@@ -68,6 +70,8 @@ private:
     static constexpr quint16 kWide = 0xFFFF;
     static bool fits(qsizetype length) { return length < kWide; }
     void appendWide(const FileRow& row);
+    // The offset of rows of more bytes placed at base; throws std::bad_alloc past the arena.
+    static quint32 offsetAt(qsizetype base, qsizetype more);
     void growFor(size_t more);
 
     QByteArrayView label(const Entry& entry) const;
