@@ -6,6 +6,8 @@
 #include "orderfile/OrderFileReader.h"
 #include "orderfile/OrderFileWriter.h"
 #include "platform/TextCodec.h"
+#include "recovery/OrderRecovery.h"
+#include "recovery/RecoveryFolder.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -38,6 +40,21 @@ void BM_SaveOrder(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * rows.size());
 }
 BENCHMARK(BM_SaveOrder)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The recovery copy of the largest unsaved order: the window waits this long once a second
+// while the order changes.
+void BM_RecoveryCopy(benchmark::State& state)
+{
+    OrderDocument order;
+    order.add(fullOrder());
+    QTemporaryDir folder;
+    RecoveryFolder store(folder.path());
+    OrderRecovery recovery(order, store);
+    for (auto _ : state)
+        recovery.writeNow();
+    state.SetItemsProcessed(state.iterations() * order.count());
+}
+BENCHMARK(BM_RecoveryCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The same without the disk: building the bytes, and reading them back into rows.
 void BM_FormatOrder(benchmark::State& state)

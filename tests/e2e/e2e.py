@@ -665,6 +665,8 @@ def exit_asks_to_save_a_changed_order(s):
     if status != 0:
         raise Failure(f"the program ended with status {status}; output:\n{program.output()}")
     expect_file(program, s.shop / "narudzba.txt", order_lines(rock_order()))
+    if s.recovery_copies():
+        raise Failure("a recovery copy of the saved order was left behind")
 
 
 @scenario
