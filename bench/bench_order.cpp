@@ -1,6 +1,7 @@
 // Building the order at the largest sizes: "Dodaj Sve" into an empty and into a full
-// order, "Dodaj Sve" against ten previous orders, undoing "Izbrisi Sve", and "< Izbrisi" of
-// every other item, each through the real window, beside the straightforward quadratic walk.
+// order, "Dodaj Sve" against ten previous orders, undoing "Izbrisi Sve", and "< Izbrisi" and
+// Alt+Up of every other item, each through the real window, beside the straightforward quadratic
+// walk.
 #include "../tests/fakes/FakeDialogBackend.h"
 #include "../tests/fakes/FakePrompts.h"
 #include "../tests/fakes/FakeUrlOpener.h"
@@ -183,6 +184,34 @@ void IzbrisiEveryOtherItem(benchmark::State& state)
     state.counters["items"] = shop.window.order().count();
 }
 
+// Alt+Up on every other item of the largest order: one step, the moved items selected again.
+void PomjeriGoreEveryOtherItem(benchmark::State& state)
+{
+    BenchWindow& shop = benchWindow();
+    shop.showCd(0);
+    shop.window.cmdIzbrisiSve_Click();
+    shop.window.cmdDodajSve_Click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        QItemSelection everyOther;
+        const QAbstractItemModel* model = shop.window.lstCDNarucen->model();
+        for (int row = 1; row < model->rowCount(); row += 2)
+            everyOther.select(model->index(row, 0), model->index(row, 0));
+        QItemSelectionModel* selection = shop.window.lstCDNarucen->selectionModel();
+        selection->select(everyOther, QItemSelectionModel::ClearAndSelect);
+        selection->setCurrentIndex(model->index(1, 0), QItemSelectionModel::NoUpdate);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        shop.window.moveOrderUp();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        shop.window.undoOrder();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["items"] = shop.window.order().count();
+}
+
 // Ctrl+Z after "Izbrisi Sve" of the largest order: the rows, the totals and the selection of
 // every item put back.
 void UndoIzbrisiSve(benchmark::State& state)
@@ -306,6 +335,7 @@ BENCHMARK(UndoIzbrisiSve)
     ->Repetitions(11)
     ->ReportAggregatesOnly(true);
 BENCHMARK(IzbrisiEveryOtherItem)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(PomjeriGoreEveryOtherItem)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BaselineIzbrisiEveryOtherItem)
     ->Unit(benchmark::kMillisecond)
     ->Arg(kLargest)
