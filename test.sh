@@ -10,8 +10,10 @@ source scripts/deps.sh
 install_missing_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 if [ "${1:-}" = "--sanitize" ]; then
     source scripts/sanitizers.sh
+    # -O1 and line tables only: the sanitizers' reports keep their file and line, and the
+    # build takes about a third less time than -O2 with full debug information.
     cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZBIRNIK_SANITIZE=ON \
-        -DZBIRNIK_BENCHMARKS=OFF >/dev/null
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DZBIRNIK_BENCHMARKS=OFF >/dev/null
     cmake --build build-asan -j2
     ctest --test-dir build-asan --output-on-failure -j2
     exit
