@@ -44,6 +44,19 @@ struct Window
     explicit Window(int fileCount)
     {
         SyntheticShop::write(folder.path(), 1, fileCount);
+        show();
+    }
+    // A shop of one source CD whose listing file is these bytes.
+    explicit Window(const QByteArray& listing)
+    {
+        writeTestFile(folder.path(), QStringLiteral("PlayList.kat"), "Prazni\r\n");
+        writeTestFile(folder.path(), QStringLiteral("PlayLists/Muzika 001.kat"), listing);
+        show();
+    }
+
+private:
+    void show()
+    {
         window.show();
         window.Form_Load(folder.path());
     }
@@ -229,26 +242,15 @@ BENCHMARK(memoryPerRecord)->Unit(benchmark::kMillisecond)->Iterations(1);
 // filled window, and the peak of resident memory above the start, in MB.
 void degenerateListing(benchmark::State& state, const QByteArray& record, int rows)
 {
-    QTemporaryDir folder;
-    writeTestFile(folder.path(), QStringLiteral("PlayList.kat"), "Prazni\r\n");
-    writeTestFile(folder.path(), QStringLiteral("PlayLists/Muzika 001.kat"),
-                  record.repeated((64 << 20) / record.size()));
-    MemorySettingsStore settings;
-    FakePrompts prompts;
-    FakeDialogBackend dialogs;
-    FakeUrlOpener urls;
-    MemoryRecoveryStore recovery;
-    frmzBIRNIK window{{settings, prompts, dialogs, urls, recovery}};
-    window.show();
-    window.Form_Load(folder.path());
+    Window w(record.repeated((64 << 20) / record.size()));
     double peakMb = 0;
     for (auto _ : state) {
         const PeakMemory peak;
-        window.cmbCDovi_Click();
+        w.window.cmbCDovi_Click();
         peakMb = peak.megabytes();
     }
     state.counters["peak_MB_over_start"] = peakMb;
-    if (window.files().count() != rows)
+    if (w.window.files().count() != rows)
         state.SkipWithError("the rows are not the records");
 }
 

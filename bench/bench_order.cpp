@@ -161,6 +161,19 @@ void DodajSveAgainstPreviousOrders(benchmark::State& state)
     shop.window.shared().BrojProslihCD = 0;
 }
 
+// Selects every other item of the order from the first one, which becomes current.
+void selectEveryOtherItem(frmzBIRNIK& window, int first)
+{
+    QItemSelection everyOther;
+    const QAbstractItemModel* model = window.lstCDNarucen->model();
+    for (int row = first; row < model->rowCount(); row += 2)
+        everyOther.select(model->index(row, 0), model->index(row, 0));
+    QItemSelectionModel* selection = window.lstCDNarucen->selectionModel();
+    selection->select(everyOther, QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(model->index(first, 0), QItemSelectionModel::NoUpdate);
+    QCoreApplication::processEvents();
+}
+
 void IzbrisiEveryOtherItem(benchmark::State& state)
 {
     BenchWindow& shop = benchWindow();
@@ -169,14 +182,7 @@ void IzbrisiEveryOtherItem(benchmark::State& state)
         state.PauseTiming();
         shop.window.cmdIzbrisiSve_Click();
         shop.window.cmdDodajSve_Click();
-        QItemSelection everyOther;
-        const QAbstractItemModel* model = shop.window.lstCDNarucen->model();
-        for (int row = 0; row < model->rowCount(); row += 2)
-            everyOther.select(model->index(row, 0), model->index(row, 0));
-        QItemSelectionModel* selection = shop.window.lstCDNarucen->selectionModel();
-        selection->select(everyOther, QItemSelectionModel::ClearAndSelect);
-        selection->setCurrentIndex(model->index(0, 0), QItemSelectionModel::NoUpdate);
-        QCoreApplication::processEvents();
+        selectEveryOtherItem(shop.window, 0);
         state.ResumeTiming();
         shop.window.cmdIzbrisi_Click();
         QCoreApplication::processEvents();
@@ -193,14 +199,7 @@ void PomjeriGoreEveryOtherItem(benchmark::State& state)
     shop.window.cmdDodajSve_Click();
     for (auto _ : state) {
         state.PauseTiming();
-        QItemSelection everyOther;
-        const QAbstractItemModel* model = shop.window.lstCDNarucen->model();
-        for (int row = 1; row < model->rowCount(); row += 2)
-            everyOther.select(model->index(row, 0), model->index(row, 0));
-        QItemSelectionModel* selection = shop.window.lstCDNarucen->selectionModel();
-        selection->select(everyOther, QItemSelectionModel::ClearAndSelect);
-        selection->setCurrentIndex(model->index(1, 0), QItemSelectionModel::NoUpdate);
-        QCoreApplication::processEvents();
+        selectEveryOtherItem(shop.window, 1);
         state.ResumeTiming();
         shop.window.moveOrderUp();
         QCoreApplication::processEvents();

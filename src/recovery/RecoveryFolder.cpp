@@ -82,7 +82,7 @@ QString RecoveryFolder::pathOf(const QString& id, const QString& extension) cons
     return m_folder + u'/' + id + extension;
 }
 
-// Made readable by its owner only, as the XDG specification asks of the folders it names.
+// Made readable by its owner only, as XDG base directories must be.
 void RecoveryFolder::makeFolder() const
 {
     if (QFileInfo(m_folder).isDir())

@@ -15,7 +15,7 @@ public:
     explicit RecoveryFolder(const QString& folder = standardFolder());
     ~RecoveryFolder() override;
 
-    // The folder the XDG Base Directory specification gives for state data.
+    // The XDG base directory for state data, with this program's folder in it.
     static QString standardFolder();
 
     QString folder() const override { return m_folder; }

@@ -20,10 +20,10 @@ enum class Operation
 };
 
 // "a=300 b=350" is the order a, b with sizes of 300 and 350 MiB; "c=0.1" is 1 KiB.
-QList<FileRow> rowsOf(const QString& spec)
+QList<FileRow> rowsOf(const QString& sizes)
 {
     QList<FileRow> rows;
-    for (const QString& item : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& item : sizes.split(u' ', Qt::SkipEmptyParts)) {
         const QString name = item.section(u'=', 0, 0);
         const QString mebibytes = item.section(u'=', 1).section(u'.', 0, 0);
         const QString kibibytes = item.section(u'=', 1).section(u'.', 1);

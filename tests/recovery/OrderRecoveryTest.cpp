@@ -32,7 +32,7 @@ class OrderRecoveryTest : public QObject
     Q_OBJECT
 
 private slots:
-    void stateFolderFollowsTheXdgSpecification_data()
+    void stateFolderFollowsTheXdgRules_data()
     {
         QTest::addColumn<QByteArray>("stateHome");
         QTest::addColumn<QString>("folder");
@@ -43,7 +43,7 @@ private slots:
         QTest::newRow("empty") << QByteArray() << byDefault;
     }
 
-    void stateFolderFollowsTheXdgSpecification()
+    void stateFolderFollowsTheXdgRules()
     {
         QFETCH(QByteArray, stateHome);
         QFETCH(QString, folder);
