@@ -69,8 +69,21 @@ class Pinger(threading.Thread):
                     answer = self.connection.next_event()
                     if answer.type == X.ClientMessage and answer.data[1][1] == stamp:
                         answered = True
+                    elif answer.type == X.MapRequest:
+                        answer.window.map()
+                    elif answer.type == X.ConfigureRequest:
+                        configure(answer)
                 self.longest = max(self.longest, time.monotonic() - sent)
             time.sleep(0.01)
+
+
+def configure(request):
+    # Redirecting the root's children makes this client the window manager: what the
+    # program asks of its windows is done as asked.
+    fields = {X.CWX: "x", X.CWY: "y", X.CWWidth: "width", X.CWHeight: "height",
+              X.CWBorderWidth: "border_width"}
+    request.window.configure(**{name: getattr(request, name)
+                                for bit, name in fields.items() if request.value_mask & bit})
 
 
 def peak_memory_mb(pid):
@@ -177,7 +190,7 @@ def run(executable, name, shop_case):
             program = subprocess.Popen([executable], cwd=shop, env=env,
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             # A message at start-up (a shop list too long) comes before the window.
-            while not xdotool(display, "search", "--name", "^Zbirnik$"):
+            while not xdotool(display, "search", "--onlyvisible", "--name", "^Zbirnik$"):
                 for box in xdotool(display, "search", "--name", "^Greska$"):
                     xdotool(display, "windowfocus", "--sync", box)
                     xdotool(display, "key", "Return")

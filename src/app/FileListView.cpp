@@ -64,7 +64,7 @@ bool FileListView::viewportEvent(QEvent* event)
 {
     if (m_bottomWidget && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         placeBottomWidget();
-    return QListView::viewportEvent(event);
+    return UniformRowsView::viewportEvent(event);
 }
 
 void FileListView::placeBottomWidget()
@@ -76,13 +76,13 @@ void FileListView::placeBottomWidget()
 
 void FileListView::focusOutEvent(QFocusEvent* event)
 {
-    QListView::focusOutEvent(event);
+    UniformRowsView::focusOutEvent(event);
     viewport()->update();
 }
 
 void FileListView::paintEvent(QPaintEvent* event)
 {
-    QListView::paintEvent(event);
+    UniformRowsView::paintEvent(event);
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     if (m_dropRow >= 0) {
@@ -99,7 +99,7 @@ void FileListView::paintEvent(QPaintEvent* event)
 // Scrolling moves the pixels drawn so far, the focus frame with them: it is drawn anew.
 void FileListView::scrollContentsBy(int dx, int dy)
 {
-    QListView::scrollContentsBy(dx, dy);
+    UniformRowsView::scrollContentsBy(dx, dy);
     if (hasFocus())
         viewport()->update();
 }
@@ -108,7 +108,7 @@ void FileListView::scrollContentsBy(int dx, int dy)
 // selected row and a move from there is all that a drag needs here.
 void FileListView::mousePressEvent(QMouseEvent* event)
 {
-    QListView::mousePressEvent(event);
+    UniformRowsView::mousePressEvent(event);
     const QModelIndex pressed = indexAt(event->position().toPoint());
     m_dragFrom.reset();
     if (m_dragAction != Qt::IgnoreAction && event->button() == Qt::LeftButton &&
@@ -127,7 +127,7 @@ void FileListView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     m_dragFrom.reset();
-    QListView::mouseMoveEvent(event);
+    UniformRowsView::mouseMoveEvent(event);
 }
 
 QMimeData* FileListView::selectionData() const
@@ -226,7 +226,7 @@ void FileListView::dragEnterEvent(QDragEnterEvent* event)
 void FileListView::dragMoveEvent(QDragMoveEvent* event)
 {
     // The item view scrolls near the edges; its own drop rules refuse our rows.
-    QListView::dragMoveEvent(event);
+    UniformRowsView::dragMoveEvent(event);
     const FileListView* source = dropSource(event);
     if (!source) {
         event->ignore();
@@ -241,7 +241,7 @@ void FileListView::dragMoveEvent(QDragMoveEvent* event)
 void FileListView::dragLeaveEvent(QDragLeaveEvent* event)
 {
     showDropRow(-1);
-    QListView::dragLeaveEvent(event);
+    UniformRowsView::dragLeaveEvent(event);
 }
 
 void FileListView::dropEvent(QDropEvent* event)

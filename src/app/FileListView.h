@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UniformRowsView.h"
+
 #include <QListView>
 
 class QDataStream;
@@ -20,11 +22,11 @@ QList<int> selectedPositions(const QListView* list);
 // Its selected rows can be dragged, and it can take rows dragged from lists it names. A drag
 // carries the ranges of the selection only, never the rows, so that dragging every row of a
 // long list costs nothing; the list never changes itself on a drop, it reports it.
-class FileListView : public QListView
+class FileListView : public UniformRowsView
 {
     Q_OBJECT
 public:
-    using QListView::QListView;
+    using UniformRowsView::UniformRowsView;
 
     // Shows the widget along the bottom edge inside the list's frame, below the rows: the
     // list keeps its place and size, its rows give up the widget's height.

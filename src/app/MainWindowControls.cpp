@@ -35,9 +35,6 @@ FileListView* fileList(QWidget* parent, const QString& name, QAbstractItemModel*
     list->setFont(F1());
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Every row has the same height, so a list of 32 767 rows lays out at once.
-    list->setUniformItemSizes(true);
-    list->setLayoutMode(QListView::Batched);
     return list;
 }
 
