@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace TextCodec {
 
@@ -91,17 +92,46 @@ QByteArray fileInCodePage(QByteArray bytes, const QString& path)
     return inCodePage;
 }
 
-QByteArray encode(const QString& text)
+namespace {
+
+// The byte of every character that the code page has, -1 for the others: opening a
+// converter by its name costs more than encoding a file name, and adding to the order
+// encodes tens of thousands of them.
+const std::array<qint16, 0x10000>& bytesOfCharacters()
 {
-    QStringEncoder encoder(kCodePage);
-    return encoder(text);
+    static const std::array<qint16, 0x10000> table = [] {
+        std::array<qint16, 0x10000> result;
+        result.fill(-1);
+        for (int b = 0; b < 256; ++b) {
+            if (characters()[size_t(b)] != u'\uFFFD')
+                result[characters()[size_t(b)]] = qint16(b);
+        }
+        return result;
+    }();
+    return table;
 }
+
+} // namespace
 
 bool canEncode(const QString& text)
 {
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder(text);
-    return !encoder.hasError() && decode(bytes) == text;
+    const std::array<qint16, 0x10000>& bytes = bytesOfCharacters();
+    return std::all_of(text.cbegin(), text.cend(),
+                       [&bytes](QChar c) { return bytes[c.unicode()] >= 0; });
+}
+
+// A character that the code page lacks becomes what the converter makes of it.
+QByteArray encode(const QString& text)
+{
+    if (!canEncode(text)) {
+        QStringEncoder encoder(kCodePage);
+        return encoder(text);
+    }
+    const std::array<qint16, 0x10000>& bytes = bytesOfCharacters();
+    QByteArray encoded(text.size(), Qt::Uninitialized);
+    std::transform(text.cbegin(), text.cend(), encoded.begin(),
+                   [&bytes](QChar c) { return char(bytes[c.unicode()]); });
+    return encoded;
 }
 
 } // namespace TextCodec

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -39,6 +40,10 @@ private slots:
         QCOMPARE(TextCodec::decode("\x8a\xe8\x9e"), QStringLiteral("Ščž"));
         QVERIFY(TextCodec::canEncode(QStringLiteral("Đurđevak čaj")));
         QVERIFY(!TextCodec::canEncode(QStringLiteral("日本")));
+        // A character the code page lacks is encoded as the code page's own encoder does.
+        const QString lacking = QStringLiteral("a日\u20AC") + QChar(0xD800);
+        QVERIFY(!TextCodec::canEncode(lacking));
+        QCOMPARE(TextCodec::encode(lacking), QStringEncoder("windows-1250").encode(lacking));
     }
 
     void filesAreWrittenWholeOrNotAtAll()
