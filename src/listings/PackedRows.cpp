@@ -3,67 +3,106 @@
 #include "FileRowsModel.h"
 #include "platform/TextCodec.h"
 
-#include <limits>
 #include <new>
+
+namespace {
+
+// Lengths are kept seven bits to a byte, the high bit saying that another byte follows.
+int numberSize(qsizetype number)
+{
+    int size = 1;
+    for (; number >= 0x80; number >>= 7)
+        ++size;
+    return size;
+}
+
+void appendNumber(QByteArray& bytes, qsizetype number)
+{
+    for (; number >= 0x80; number >>= 7)
+        bytes.append(char(0x80 | (number & 0x7F)));
+    bytes.append(char(number));
+}
+
+qsizetype readNumber(const char*& at)
+{
+    qsizetype number = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*at++);
+        number |= qsizetype(byte & 0x7F) << shift;
+        if (!(byte & 0x80))
+            return number;
+    }
+}
+
+} // namespace
 
 quint32 PackedRows::offsetAt(qsizetype base, qsizetype more)
 {
-    if (base + more > qsizetype(std::numeric_limits<quint32>::max()))
+    if (base + more > qsizetype(kWide - 1))
         throw std::bad_alloc();
     return quint32(base);
 }
 
-QByteArrayView PackedRows::label(const Entry& entry) const
+qsizetype PackedRows::recordSize(qsizetype label, qsizetype path, qsizetype nameStart,
+                                 qsizetype size)
 {
-    return QByteArrayView(m_bytes.constData() + entry.offset, entry.labelLength);
+    return numberSize(label) + numberSize(path) + numberSize(nameStart) + numberSize(size) + label +
+           path + size;
 }
 
-QByteArrayView PackedRows::path(const Entry& entry) const
+PackedRows::Record PackedRows::record(quint32 offset) const
 {
-    return QByteArrayView(m_bytes.constData() + entry.offset + entry.labelLength, entry.pathLength);
-}
-
-QByteArrayView PackedRows::size(const Entry& entry) const
-{
-    return QByteArrayView(m_bytes.constData() + entry.offset + entry.labelLength + entry.pathLength,
-                          entry.sizeLength);
+    const char* const start = m_bytes.constData() + offset;
+    const char* at = start;
+    const qsizetype label = readNumber(at);
+    const qsizetype path = readNumber(at);
+    const qsizetype nameStart = readNumber(at);
+    const qsizetype size = readNumber(at);
+    Record parts{QByteArrayView(at, label), QByteArrayView(at + label, path),
+                 QByteArrayView(at + label + path, size), nameStart, 0};
+    parts.length = (at + label + path + size) - start;
+    return parts;
 }
 
 QString PackedRows::text(int position) const
 {
-    const Entry& entry = m_entries[size_t(position)];
-    if (entry.labelLength == kWide)
-        return m_wide[entry.offset].text;
-    const QByteArrayView name = path(entry).sliced(entry.nameStart);
-    QString text(entry.labelLength + name.size(), Qt::Uninitialized);
+    const quint32 offset = m_offsets[size_t(position)];
+    if (offset & kWide)
+        return m_wide[offset & ~kWide].text;
+    const Record parts = record(offset);
+    const QByteArrayView name = parts.path.sliced(parts.nameStart);
+    QString text(parts.label.size() + name.size(), Qt::Uninitialized);
     auto* out = reinterpret_cast<char16_t*>(text.data());
-    TextCodec::decodeInto(label(entry), out);
-    TextCodec::decodeInto(name, out + entry.labelLength);
+    TextCodec::decodeInto(parts.label, out);
+    TextCodec::decodeInto(name, out + parts.label.size());
     return text;
 }
 
 QString PackedRows::size(int position) const
 {
-    const Entry& entry = m_entries[size_t(position)];
-    if (entry.labelLength == kWide)
-        return m_wide[entry.offset].size;
-    return TextCodec::decode(size(entry));
+    const quint32 offset = m_offsets[size_t(position)];
+    if (offset & kWide)
+        return m_wide[offset & ~kWide].size;
+    return TextCodec::decode(record(offset).size);
 }
 
 QByteArrayView PackedRows::sizeBytes(int position) const
 {
-    const Entry& entry = m_entries[size_t(position)];
-    return entry.labelLength == kWide ? QByteArrayView() : size(entry);
+    const quint32 offset = m_offsets[size_t(position)];
+    return (offset & kWide) ? QByteArrayView() : record(offset).size;
 }
 
 FileRow PackedRows::at(int position) const
 {
-    const Entry& entry = m_entries[size_t(position)];
-    if (entry.labelLength == kWide)
-        return m_wide[entry.offset];
-    return {text(position), TextCodec::decode(path(entry)), TextCodec::decode(size(entry))};
+    const quint32 offset = m_offsets[size_t(position)];
+    if (offset & kWide)
+        return m_wide[offset & ~kWide];
+    return {text(position), TextCodec::decode(record(offset).path),
+            TextCodec::decode(record(offset).size)};
 }
 
+// The bytes go in before the offset: a failure to allocate leaves at most unused bytes at the
+// arena's end, never an offset without its row.
 void PackedRows::append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
                         QByteArrayView size)
 {
@@ -72,16 +111,21 @@ void PackedRows::append(QByteArrayView label, QByteArrayView path, qsizetype nam
                     TextCodec::decode(path), TextCodec::decode(size)});
         return;
     }
-    m_entries.push_back({offsetAt(m_bytes.size(), label.size() + path.size() + size.size()),
-                         quint16(label.size()), quint16(path.size()), quint16(nameStart),
-                         quint16(size.size())});
+    const quint32 offset =
+        offsetAt(m_bytes.size(), recordSize(label.size(), path.size(), nameStart, size.size()));
+    appendNumber(m_bytes, label.size());
+    appendNumber(m_bytes, path.size());
+    appendNumber(m_bytes, nameStart);
+    appendNumber(m_bytes, size.size());
     m_bytes.append(label).append(path).append(size);
+    m_offsets.push_back(offset);
 }
 
 void PackedRows::appendWide(const FileRow& row)
 {
-    m_entries.push_back({offsetAt(m_wide.size(), 1), kWide, 0, 0, 0});
+    const quint32 index = offsetAt(m_wide.size(), 1);
     m_wide.append(row);
+    m_offsets.push_back(kWide | index);
 }
 
 void PackedRows::append(const FileRow& row)
@@ -100,16 +144,16 @@ void PackedRows::append(const FileRow& row)
            TextCodec::encode(row.size));
 }
 
-void PackedRows::appendEntry(const PackedRows& from, const Entry& entry)
+void PackedRows::appendRecord(const PackedRows& from, quint32 offset)
 {
-    if (entry.labelLength == kWide) {
-        appendWide(from.m_wide[entry.offset]);
+    if (offset & kWide) {
+        appendWide(from.m_wide[offset & ~kWide]);
         return;
     }
-    const qsizetype length = qsizetype(entry.labelLength) + entry.pathLength + entry.sizeLength;
-    m_entries.push_back({offsetAt(m_bytes.size(), length), entry.labelLength, entry.pathLength,
-                         entry.nameStart, entry.sizeLength});
-    m_bytes.append(from.m_bytes.constData() + entry.offset, length);
+    const qsizetype length = from.record(offset).length;
+    const quint32 placed = offsetAt(m_bytes.size(), length);
+    m_bytes.append(from.m_bytes.constData() + offset, length);
+    m_offsets.push_back(placed);
 }
 
 void PackedRows::reserveFor(const PackedRows& other)
@@ -121,7 +165,7 @@ void PackedRows::reserveFor(const PackedRows& other)
     if (!m_bytes.isNull()) // a null arena takes the other one over shared
         m_bytes.reserve(grown(m_bytes.capacity(), m_bytes.size() + other.m_bytes.size()));
     m_wide.reserve(grown(m_wide.capacity(), m_wide.size() + other.m_wide.size()));
-    growFor(other.m_entries.size());
+    growFor(other.m_offsets.size());
 }
 
 void PackedRows::append(const PackedRows& other, int count)
@@ -129,7 +173,7 @@ void PackedRows::append(const PackedRows& other, int count)
     if (count >= 0 && count < other.count()) {
         growFor(size_t(count));
         for (int i = 0; i < count; ++i)
-            appendEntry(other, other.m_entries[size_t(i)]);
+            appendRecord(other, other.m_offsets[size_t(i)]);
         return;
     }
     // The other arena goes over whole; only the offsets of its rows move.
@@ -138,24 +182,23 @@ void PackedRows::append(const PackedRows& other, int count)
     reserveFor(other);
     m_bytes.append(other.m_bytes);
     m_wide.append(other.m_wide);
-    for (Entry entry : other.m_entries) {
-        entry.offset += entry.labelLength == kWide ? wideBase : bytesBase;
-        m_entries.push_back(entry);
-    }
+    for (const quint32 offset : other.m_offsets)
+        m_offsets.push_back((offset & kWide) ? kWide | ((offset & ~kWide) + wideBase)
+                                             : offset + bytesBase);
 }
 
 // Room for more entries, growing by half at least: rows joined list after list are copied a
 // few times in all, not once per list.
 void PackedRows::growFor(size_t more)
 {
-    const size_t needed = m_entries.size() + more;
-    if (needed > m_entries.capacity())
-        m_entries.reserve(qMax(needed, m_entries.capacity() + m_entries.capacity() / 2));
+    const size_t needed = m_offsets.size() + more;
+    if (needed > m_offsets.capacity())
+        m_offsets.reserve(qMax(needed, m_offsets.capacity() + m_offsets.capacity() / 2));
 }
 
 void PackedRows::reserve(qsizetype rows, qsizetype bytes)
 {
-    m_entries.reserve(size_t(rows));
+    m_offsets.reserve(size_t(rows));
     m_bytes.reserve(bytes);
 }
 
@@ -174,7 +217,7 @@ PackedRows PackedRows::without(const QList<int>& ascendingPositions) const
             ++next;
             continue;
         }
-        kept.appendEntry(*this, m_entries[size_t(position)]);
+        kept.appendRecord(*this, m_offsets[size_t(position)]);
     }
     return kept;
 }
@@ -182,9 +225,9 @@ PackedRows PackedRows::without(const QList<int>& ascendingPositions) const
 PackedRows PackedRows::at(const QList<int>& ascendingPositions) const
 {
     PackedRows taken;
-    taken.m_entries.reserve(size_t(ascendingPositions.size()));
+    taken.m_offsets.reserve(size_t(ascendingPositions.size()));
     for (const int position : ascendingPositions)
-        taken.appendEntry(*this, m_entries[size_t(position)]);
+        taken.appendRecord(*this, m_offsets[size_t(position)]);
     return taken;
 }
 
@@ -199,9 +242,9 @@ PackedRows PackedRows::with(const QList<int>& ascendingPositions, const PackedRo
     int next = 0;
     for (int position = 0; position < count() + inserted.count(); ++position) {
         if (next < inserted.count() && ascendingPositions[next] == position)
-            merged.appendEntry(inserted, inserted.m_entries[size_t(next++)]);
+            merged.appendRecord(inserted, inserted.m_offsets[size_t(next++)]);
         else
-            merged.appendEntry(*this, m_entries[size_t(kept++)]);
+            merged.appendRecord(*this, m_offsets[size_t(kept++)]);
     }
     return merged;
 }
@@ -214,14 +257,14 @@ void PackedRows::truncate(int rows)
     // storage was cut.
     qsizetype bytes = -1;
     qsizetype wide = -1;
-    for (size_t i = size_t(rows); i < m_entries.size() && (bytes < 0 || wide < 0); ++i) {
-        const Entry& entry = m_entries[i];
-        if (entry.labelLength == kWide && wide < 0)
-            wide = entry.offset;
-        else if (entry.labelLength != kWide && bytes < 0)
-            bytes = entry.offset;
+    for (size_t i = size_t(rows); i < m_offsets.size() && (bytes < 0 || wide < 0); ++i) {
+        const quint32 offset = m_offsets[i];
+        if ((offset & kWide) && wide < 0)
+            wide = offset & ~kWide;
+        else if (!(offset & kWide) && bytes < 0)
+            bytes = offset;
     }
-    m_entries.resize(size_t(rows));
+    m_offsets.resize(size_t(rows));
     if (bytes >= 0)
         m_bytes.truncate(bytes);
     if (wide >= 0)
@@ -231,12 +274,12 @@ void PackedRows::truncate(int rows)
 void PackedRows::clear()
 {
     m_bytes.clear();
-    m_entries.clear();
+    m_offsets.clear();
     m_wide.clear();
 }
 
 qsizetype PackedRows::bytesHeld() const
 {
-    return m_bytes.capacity() + qsizetype(m_entries.capacity() * sizeof(Entry)) +
+    return m_bytes.capacity() + qsizetype(m_offsets.capacity() * sizeof(quint32)) +
            m_wide.capacity() * qsizetype(sizeof(FileRow));
 }

@@ -8,15 +8,16 @@
 
 struct FileRow;
 
-// File rows kept as their windows-1250 bytes in one arena, 12 bytes of bookkeeping and the
-// bytes of the path and size per row, instead of three strings. A row's text is a
-// label (often empty) followed by the name part of its path, so the name is stored once.
-// Rows are decoded only when they are shown or used.
+// File rows kept as their windows-1250 bytes in one arena, instead of three strings: per row
+// a 4-byte offset, then in the arena the lengths as variable-length numbers (a byte each for
+// short texts) and the bytes of the label, the path and the size. A row's text is a label
+// (often empty) followed by the name part of its path, so the name is stored once. Rows are
+// decoded only when they are shown or used.
 class PackedRows
 {
 public:
-    int count() const { return int(m_entries.size()); }
-    bool isEmpty() const { return m_entries.empty(); }
+    int count() const { return int(m_offsets.size()); }
+    bool isEmpty() const { return m_offsets.empty(); }
 
     FileRow at(int position) const;
     QString text(int position) const;
@@ -25,7 +26,7 @@ public:
     // kept as text.
     QByteArrayView sizeBytes(int position) const;
     // The row holds a character that windows-1250 cannot: it is kept as text.
-    bool keptAsText(int position) const { return m_entries[size_t(position)].labelLength == kWide; }
+    bool keptAsText(int position) const { return m_offsets[size_t(position)] & kWide; }
 
     // The row "label + path[nameStart...]", path and size, all windows-1250 bytes.
     void append(QByteArrayView label, QByteArrayView path, qsizetype nameStart,
@@ -38,6 +39,9 @@ public:
     // nothing.
     void reserveFor(const PackedRows& other);
     void reserve(qsizetype rows, qsizetype bytes);
+    // The arena bytes of a row of these lengths, for reserve().
+    static qsizetype recordSize(qsizetype label, qsizetype path, qsizetype nameStart,
+                                qsizetype size);
     // Gives the arena's unused capacity back once a list has been filled.
     void squeeze();
     // The rows at the ascending positions, or every row but those.
@@ -55,34 +59,32 @@ public:
     qsizetype bytesHeld() const;
 
 private:
-    // A field of the shop's files holds at most 32 767 characters, so 16 bits hold every
-    // length; a longer text is kept as text.
-    // The arena holds at most 4 GiB, so that the densest listing costs little more than its
-    // file; rows past that are refused as memory that cannot be had.
-    struct Entry
+    // A field of the shop's files holds at most 32 767 characters; a longer text is kept as
+    // text.
+    static bool fits(qsizetype length) { return length < 0xFFFF; }
+    // An offset with this bit is an index into the rows kept as text. The arena holds at
+    // most 2 GiB, so that the densest listing costs little more than its file; rows past
+    // that are refused as memory that cannot be had.
+    static constexpr quint32 kWide = 0x80000000u;
+    // One row's parts in the arena, and how many bytes it takes there.
+    struct Record
     {
-        quint32 offset; // label bytes, then path bytes, then size bytes
-        quint16 labelLength;
-        quint16 pathLength;
-        quint16 nameStart; // within the path
-        quint16 sizeLength;
+        QByteArrayView label;
+        QByteArrayView path;
+        QByteArrayView size;
+        qsizetype nameStart;
+        qsizetype length;
     };
-    static constexpr quint16 kWide = 0xFFFF;
-    static bool fits(qsizetype length) { return length < kWide; }
+    Record record(quint32 offset) const;
     void appendWide(const FileRow& row);
     // The offset of rows of more bytes placed at base; throws std::bad_alloc past the arena.
     static quint32 offsetAt(qsizetype base, qsizetype more);
     void growFor(size_t more);
-
-    QByteArrayView label(const Entry& entry) const;
-    QByteArrayView path(const Entry& entry) const;
-    QByteArrayView size(const Entry& entry) const;
-    void appendEntry(const PackedRows& from, const Entry& entry);
+    void appendRecord(const PackedRows& from, quint32 offset);
 
     QByteArray m_bytes;
-    std::vector<Entry> m_entries;
+    std::vector<quint32> m_offsets;
     // Rows with a character that windows-1250 cannot hold keep their text as it is; their
-    // entry has labelLength kWide and offset into this list. Rows read from the shop's files
-    // never need it.
+    // offset has kWide and indexes this list. Rows read from the shop's files never need it.
     QList<FileRow> m_wide;
 };

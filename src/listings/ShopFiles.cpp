@@ -112,7 +112,8 @@ LoadedListing loadListing(const QString& path, int mp3State, int videoState, Wor
         [&](QByteArrayView fullPath, QByteArrayView size) {
             if (passesKindFilter(fullPath, mp3State, videoState)) {
                 ++rowCount;
-                rowBytes += fullPath.size() + size.size();
+                rowBytes +=
+                    PackedRows::recordSize(0, fullPath.size(), nameStart(fullPath), size.size());
             }
             if (control && (rowCount & 0xFFF) == 0)
                 control->done = fullPath.data() - bytes.constData();

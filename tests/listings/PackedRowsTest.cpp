@@ -22,12 +22,20 @@ private slots:
              "100.0000"},
             {QStringLiteral("日本.mp3"), QStringLiteral("D:\\日本.mp3"), "003.0000"},
             {"x", "D:\\x", QStringLiteral("00ž.0001")},
+            // Lengths where their stored form takes one byte more, and the longest kept packed.
+            {QString(127, u'p'), QString(127, u'p'), "000.0000"},
+            {QString(128, u'p'), QString(128, u'p'), "000.0000"},
+            {"CD 001: " + QString(16384, u'p'), "D:\\" + QString(16384, u'p'), "000.0000"},
+            {QString(0xFFFE, u'p'), QString(0xFFFE, u'p'), "000.0000"},
+            {QString(0xFFFF, u'p'), QString(0xFFFF, u'p'), "000.0000"},
         };
         FileRowsModel model;
         model.setRows(rows);
         QCOMPARE(model.rows(), rows);
         QVERIFY(model.packed().keptAsText(6));
         QVERIFY(!model.packed().keptAsText(5));
+        QVERIFY(!model.packed().keptAsText(11));
+        QVERIFY(model.packed().keptAsText(12));
         QCOMPARE(model.data(model.index(6)).toString(), QStringLiteral("日本.mp3"));
 
         model.change({0, 6}, {}, {});
