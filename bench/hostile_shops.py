@@ -140,6 +140,20 @@ def records_of_four_bytes_64mb(shop):
 
 
 @case
+def records_of_four_bytes_256mb(shop):
+    # The same at the listing's cap of 256 MB.
+    write_shop(shop, [SMALL, b"a,1\n" * (64 << 20)])
+    return [("key", "Down"), ("sleep", 30)]
+
+
+@case
+def records_of_three_bytes_256mb(shop):
+    # The shortest records that give a row: a name of one character and an empty size.
+    write_shop(shop, [SMALL, b"a,\n" * ((256 << 20) // 3)])
+    return [("key", "Down"), ("sleep", 30)]
+
+
+@case
 def empty_search_of_a_million(shop):
     # 1 000 source CDs of 1 000 files each, searched with an empty text.
     files = b"".join(b'"D:\\CD\\pjesma %04d.mp3","004.0512"\r\n' % i for i in range(1000))
