@@ -174,6 +174,16 @@ void selectEveryOtherItem(frmzBIRNIK& window, int first)
     QCoreApplication::processEvents();
 }
 
+// The window with every file of the first source CD, the largest order, in the order.
+BenchWindow& windowWithLargestOrder()
+{
+    BenchWindow& shop = benchWindow();
+    shop.showCd(0);
+    shop.window.cmdIzbrisiSve_Click();
+    shop.window.cmdDodajSve_Click();
+    return shop;
+}
+
 void IzbrisiEveryOtherItem(benchmark::State& state)
 {
     BenchWindow& shop = benchWindow();
@@ -193,10 +203,7 @@ void IzbrisiEveryOtherItem(benchmark::State& state)
 // Alt+Up on every other item of the largest order: one step, the moved items selected again.
 void PomjeriGoreEveryOtherItem(benchmark::State& state)
 {
-    BenchWindow& shop = benchWindow();
-    shop.showCd(0);
-    shop.window.cmdIzbrisiSve_Click();
-    shop.window.cmdDodajSve_Click();
+    BenchWindow& shop = windowWithLargestOrder();
     for (auto _ : state) {
         state.PauseTiming();
         selectEveryOtherItem(shop.window, 1);
@@ -215,10 +222,7 @@ void PomjeriGoreEveryOtherItem(benchmark::State& state)
 // every item put back.
 void UndoIzbrisiSve(benchmark::State& state)
 {
-    BenchWindow& shop = benchWindow();
-    shop.showCd(0);
-    shop.window.cmdIzbrisiSve_Click();
-    shop.window.cmdDodajSve_Click();
+    BenchWindow& shop = windowWithLargestOrder();
     for (auto _ : state) {
         state.PauseTiming();
         shop.window.cmdIzbrisiSve_Click();
