@@ -97,8 +97,8 @@ FileRow PackedRows::at(int position) const
     const quint32 offset = m_offsets[size_t(position)];
     if (offset & kWide)
         return m_wide[offset & ~kWide];
-    return {text(position), TextCodec::decode(record(offset).path),
-            TextCodec::decode(record(offset).size)};
+    const Record parts = record(offset);
+    return {text(position), TextCodec::decode(parts.path), TextCodec::decode(parts.size)};
 }
 
 // The bytes go in before the offset: a failure to allocate leaves at most unused bytes at the
